@@ -1,0 +1,3 @@
+#include "cli/weckwerk.h"
+
+int main(int argc, char** argv) { return WeckwerkMain(argc, argv); }

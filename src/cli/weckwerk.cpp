@@ -1,0 +1,49 @@
+#include "cli/weckwerk.h"
+
+#include <cstdio>
+
+#include "cli/exit_codes.h"
+#include "cli/mac_address.h"
+#include "cli/messages.h"
+#include "wake/console.h"
+
+namespace {
+
+// The argument counts include the program's name, which is never read.
+constexpr int kOneArgumentForm = 2;
+constexpr int kSixArgumentForm = 1 + kMacAddressLength;
+
+void PrintUsage(const char* notice) {
+  Print(stdout, kUsageLine1);
+  Print(stdout, kUsageLine2);
+  Print(stdout, kUsageLine3);
+  Print(stdout, notice, SpellUmlautU(OutputCharset()));
+}
+
+}  // namespace
+
+int WeckwerkMain(int argc, char** argv) {
+  SetUpOutput();
+  Print(stdout, kBannerLine1);
+  Print(stdout, kBannerLine2);
+
+  if (argc == kOneArgumentForm) {
+    if (ReadOneArgumentForm(argv[1]) < kAddressFieldCount) {
+      Print(stdout, kFormatError);
+      PrintUsage(kFormatErrorNotice);
+      return kExitBadAddress;
+    }
+  } else if (argc == kSixArgumentForm) {
+    ReadSixArgumentForm(argv + 1);
+  } else {
+    PrintUsage(kUsageNotice);
+    return kExitWrongArgumentCount;
+  }
+
+  Print(stdout, kEchoHead);
+  for (const std::uint8_t byte : MacAddress) Print(stdout, kEchoByte, byte);
+  Print(stdout, kEchoTail);
+
+  // The wake-up datagram goes out here.
+  return kExitSent;
+}
