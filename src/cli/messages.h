@@ -23,6 +23,10 @@ inline constexpr char kEchoHead[] = "MAC-Adresse: ";
 inline constexpr char kEchoByte[] = "%02X-";
 // The backspace steps back over the last byte's hyphen and the blank hides it.
 inline constexpr char kEchoTail[] = "\b ...";
+// Ends the echo line once the datagram is out.
+inline constexpr char kSentText[] = " Paket gesendet\n";
+// Filled with the failed call, the routine that made it and the error number.
+inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s failed with error %d\n";
 
 #undef WECKWERK_NOTICE
 

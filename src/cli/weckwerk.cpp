@@ -6,6 +6,7 @@
 #include "cli/mac_address.h"
 #include "cli/messages.h"
 #include "wake/console.h"
+#include "wake/sender.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int WeckwerkMain(int argc, char** argv) {
   for (const std::uint8_t byte : MacAddress) Print(stdout, kEchoByte, byte);
   Print(stdout, kEchoTail);
 
-  // The wake-up datagram goes out here.
+  DoStartup();
+  DoUdp(WAKE_PORT);
   return kExitSent;
 }

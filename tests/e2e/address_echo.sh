@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every accepted address is echoed as read: upper-case hex bytes, each with a
-# hyphen, then the backspace and " ...".
+# hyphen, then the backspace and " ...". The private network has no route, so
+# the send then fails and the echo line stays open.
 . "$(dirname "$0")/lib.sh"
 
 # One argument|the bytes it gives.
@@ -50,14 +51,14 @@ export LC_ALL=C
 while IFS='|' read -r arg bytes; do
   run "$arg"
   read -ra want <<<"$bytes"
-  expect_run "one argument '$arg'" "$banner$(echo_line "${want[@]}")" "" 0
+  expect_run "one argument '$arg'" "$banner$(echo_line "${want[@]}")" "$no_route_report" 1
 done <<<"$one_argument_form"
 
 while IFS='|' read -r arg byte; do
   run "$arg" 05 04 37 f6 1a
-  expect_run "six arguments, first '$arg'" "$banner$(echo_line "$byte" 05 04 37 F6 1A)" "" 0
+  expect_run "six arguments, first '$arg'" "$banner$(echo_line "$byte" 05 04 37 F6 1A)" "$no_route_report" 1
 done <<<"$six_argument_form"
 
 run -1 zz 05 04 37 1a
-expect_run "six arguments -1 zz 05 04 37 1a" "$banner$(echo_line FF 00 05 04 37 1A)" "" 0
+expect_run "six arguments -1 zz 05 04 37 1a" "$banner$(echo_line FF 00 05 04 37 1A)" "$no_route_report" 1
 finish

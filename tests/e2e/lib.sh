@@ -79,5 +79,8 @@ notices() {
   usage_notice="Hinweis:   Sendet das Wake-on-LAN-Paket f${1}r die MAC-Adresse an Port 2304."$'\n'
   error_notice="Hinweis:   Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr${1}fen."$'\n'
 }
+# In a network without a route, the send fails with the platform's number.
+if $windows; then unreachable=10051; else unreachable=101; fi
+no_route_report="The Call to sendto() in routine() DoUdpClient failed with error $unreachable"$'\n'
 # echo_line BYTES...: the echo of an address, e.g. echo_line 00 05 04 37 F6 1A
 echo_line() { printf 'MAC-Adresse: '; printf '%s-' "$@"; printf '\b ...'; }

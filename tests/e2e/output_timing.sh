@@ -18,10 +18,10 @@ writes() {
 }
 
 # Usage: banner (2), usage lines (3), notice. Echo: banner, head, six bytes,
-# tail.
+# tail, then the report of the failed send on the error stream.
 case ${words[0]} in
-  terminal) usage="1 1 1 1 1 1" echo="1 1 1 1 1 1 1 1 1 1" ;;
-  pipe) usage="1" echo="1" ;;
+  terminal) usage="1 1 1 1 1 1" echo="1 1 1 1 1 1 1 1 1 1 2" ;;
+  pipe) usage="1" echo="1 2" ;;
 esac
 
 got=$(writes) && [[ $got == "$usage" ]] || fail "usage run wrote to: '$got', want '$usage'"

@@ -1,0 +1,17 @@
+#ifndef WECKWERK_WAKE_WAKE_DATAGRAM_H
+#define WECKWERK_WAKE_WAKE_DATAGRAM_H
+
+#include <cstdint>
+
+#include "cli/mac_address.h"
+
+constexpr int kWakeSyncLength = 6;
+constexpr int kWakeAddressCopies = 16;
+constexpr int kWakeDatagramLength = kWakeSyncLength + kWakeAddressCopies * kMacAddressLength;
+
+// The magic packet: six bytes 0xFF, then the address sixteen times.
+using WakeDatagram = std::uint8_t[kWakeDatagramLength];
+
+void BuildWakeDatagram(const std::uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram);
+
+#endif

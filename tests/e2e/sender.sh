@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The wake-up datagram on a private test network, and each failed sockets
+# call with its report, exit code and teardown.
+# Words: receive ARGS... | no-route | failures
+. "$(dirname "$0")/lib.sh"
+example=(00 05 04 37 F6 1A)
+expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
+
+# trace ARGS...: runs the program in a private network under strace, with the
+# injections in $inject; $trace then holds its sockets calls from socket on,
+# with the socket's descriptor written as S.
+trace() {
+  private_net strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close \
+    ${inject:+-e "inject=$inject"} "${program[@]}" "$@" </dev/null >"$scratch/out" 2>"$scratch/err"
+  code=$?
+  trace=$(sed -nE '/^socket\(/,$ { s/ +=/ =/; s/ \(INJECTED\)//; p }' "$scratch/strace")
+  local socket
+  socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
+  [[ -n $socket ]] && trace=$(sed -E "s/\($socket([,)])/(S\1/; s/ = $socket\$/ = S/" <<<"$trace")
+}
+
+# Two namespaces joined by a veth pair on a documentation network: the
+# sender's with a default route through the peer, and the peer's.
+peer_network() {
+  if ((EUID != 0)); then
+    # An unprivileged user builds the pair in a user namespace of its own,
+    # with a private /run for the namespaces' names.
+    unshare --user --map-root-user --net --mount true 2>/dev/null || skip "no user namespaces"
+    exec unshare --user --map-root-user --net --mount \
+      bash -c 'mount -t tmpfs tmpfs /run && exec bash "$0" "$@"' "$0" "${words[@]}" -- "${program[@]}"
+  fi
+  sender_ns=weckwerk-sender-$$ peer_ns=weckwerk-peer-$$
+  trap 'ip netns del "$sender_ns"; ip netns del "$peer_ns"; rm -rf "$scratch"' EXIT
+  ip netns add "$sender_ns" && ip netns add "$peer_ns" &&
+    ip link add veth-sender netns "$sender_ns" type veth peer name veth-peer netns "$peer_ns" &&
+    ip -n "$sender_ns" addr add 198.51.100.1/24 dev veth-sender &&
+    ip -n "$peer_ns" addr add 198.51.100.2/24 dev veth-peer &&
+    ip -n "$sender_ns" link set veth-sender up && ip -n "$peer_ns" link set veth-peer up &&
+    ip -n "$sender_ns" route add default via 198.51.100.2 || skip "cannot build the test network"
+}
+
+case ${words[0]} in
+receive)
+  [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
+  peer_network
+  ip netns exec "$peer_ns" "$UDP_RECEIVER" 2304 "$scratch/ready" >"$scratch/received" &
+  receiver=$!
+  for _ in {1..50}; do [[ -e $scratch/ready ]] && break; sleep 0.1; done
+  private_net() { ip netns exec "$sender_ns" "$@"; }
+  if $windows; then run "${words[@]:1}"; else trace "${words[@]:1}"; fi
+  wait "$receiver" || fail "receiver failed"
+  expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
+  want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
+  [[ $(<"$scratch/received") == "$want" ]] || fail "peer received: $(<"$scratch/received")"
+  $windows || [[ $trace == 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
+setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
+bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
+sendto(S, ""..., 102, 0, {sa_family=AF_INET, sin_port=htons(2304), sin_addr=inet_addr("255.255.255.255")}, 16) = 102
+close(S) = 0' ]] || fail "system calls: $trace"
+  ;;
+no-route)
+  echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
+  private_net "${program[@]}" 00-05-04-37-f6-1a </dev/null >"$scratch/both" 2>&1
+  code=$?
+  text_file want.both "$echo_then_report"
+  expect_file "both streams in one file" "$scratch/want.both" "$scratch/both"
+  [[ $code == 1 ]] || fail "exit code $code, want 1"
+  run 00 05 04 37 f6 1a
+  expect_run "separate streams" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
+  ;;
+failures)
+  command -v strace >/dev/null || skip "strace is missing"
+  # injected failure|report|the calls made, from socket on
+  while IFS='|' read -r inject report calls; do
+    trace 00-05-04-37-f6-1a
+    expect_run "$inject" "$banner$(echo_line "${example[@]}")" "$report"$'\n' 1
+    got=$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')
+    [[ $got == "$calls" ]] || fail "$inject: calls '$got', want '$calls'"
+  done <<'TABLE'
+socket:error=EMFILE|The Call to socket() in routine() DoUdp failed with error 24|socket
+setsockopt:error=EACCES|The Call to setsockopt() in routine() DoUdpClient failed with error 13|socket setsockopt close
+bind:error=EADDRINUSE|The Call to bind() in routine() DoUdpClient failed with error 98|socket setsockopt bind close
+sendto:error=EPERM|The Call to sendto() in routine() DoUdpClient failed with error 1|socket setsockopt bind sendto close
+|The Call to sendto() in routine() DoUdpClient failed with error 101|socket setsockopt bind sendto close
+TABLE
+  ;;
+esac
+finish

@@ -1,0 +1,73 @@
+#include "fake_sockets.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "wake/sockets.h"
+
+const char* fakeFailingCall = "";
+int fakeError = 0;
+
+namespace {
+
+bool Fails(const char* call) { return std::strcmp(call, fakeFailingCall) == 0; }
+
+// "a.b.c.d:port, length", or "?" for anything but an IPv4 address.
+void LogAddress(const sockaddr* address, int length) {
+  const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(address);
+  const auto* ip = reinterpret_cast<const unsigned char*>(&ipv4->sin_addr);
+  if (ipv4->sin_family != AF_INET) return (void)std::fprintf(stderr, "?");
+  std::fprintf(stderr, "%u.%u.%u.%u:%u, %d", ip[0], ip[1], ip[2], ip[3], ntohs(ipv4->sin_port), length);
+}
+
+}  // namespace
+
+namespace sockets {
+
+int WSAStartup() {
+  std::fprintf(stderr, "WSAStartup\n");
+  return Fails("WSAStartup") ? fakeError : 0;
+}
+
+int WSACleanup() {
+  std::fprintf(stderr, "WSACleanup\n");
+  return 0;
+}
+
+Socket socket(int family, int type, int protocol) {
+  const bool expected = family == AF_INET && type == SOCK_DGRAM && protocol == 0;
+  std::fprintf(stderr, "socket(%s)\n", expected ? "AF_INET, SOCK_DGRAM, 0" : "?");
+  return Fails("socket") ? INVALID_SOCKET : kFakeSocket;
+}
+
+int setsockopt(Socket socket, int level, int name, const void* value, int length) {
+  int option = 0;
+  if (length == static_cast<int>(sizeof option)) std::memcpy(&option, value, sizeof option);
+  std::fprintf(stderr, "setsockopt(%d, %s, %d, %d)\n", static_cast<int>(socket),
+               level == SOL_SOCKET && name == SO_BROADCAST ? "SOL_SOCKET, SO_BROADCAST" : "?", option,
+               length);
+  return Fails("setsockopt") ? SOCKET_ERROR : 0;
+}
+
+int bind(Socket socket, const sockaddr* address, int length) {
+  std::fprintf(stderr, "bind(%d, ", static_cast<int>(socket));
+  LogAddress(address, length);
+  std::fprintf(stderr, ")\n");
+  return Fails("bind") ? SOCKET_ERROR : 0;
+}
+
+int sendto(Socket socket, const void*, int length, int flags, const sockaddr* to, int toLength) {
+  std::fprintf(stderr, "sendto(%d, %d bytes, flags %d, ", static_cast<int>(socket), length, flags);
+  LogAddress(to, toLength);
+  std::fprintf(stderr, ")\n");
+  return Fails("sendto") ? SOCKET_ERROR : length;
+}
+
+int closesocket(Socket socket) {
+  std::fprintf(stderr, "closesocket(%d)\n", static_cast<int>(socket));
+  return 0;
+}
+
+int WSAGetLastError() { return fakeError; }
+
+}  // namespace sockets

@@ -1,0 +1,76 @@
+#include "wake/sender.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "fake_sockets.h"
+#include "stdout_in_order.h"
+
+namespace {
+
+using ::testing::Eq;
+using ::testing::ExitedWithCode;
+
+// The calls of a successful run, each as the fake logs it.
+const char* const kRoad[] = {
+    "WSAStartup\n",
+    "socket(AF_INET, SOCK_DGRAM, 0)\n",
+    "setsockopt(3, SOL_SOCKET, SO_BROADCAST, 1, 4)\n",
+    "bind(3, 0.0.0.0:0, 16)\n",
+    "sendto(3, 102 bytes, flags 0, 255.255.255.255:2304, 16)\n",
+};
+constexpr char kFullTeardown[] = "closesocket(3)\nWSACleanup\n";
+
+std::string RoadTo(int calls) {
+  std::string road;
+  for (int i = 0; i < calls; ++i) road += kRoad[i];
+  return road;
+}
+
+void Send() {
+  DoStartup();
+  DoUdp(WAKE_PORT);
+}
+
+TEST(Sender, FailedCallIsReportedThenWhatWasAcquiredIsReleased) {
+  const struct {
+    const char* call;
+    int error;
+    const char* routine;
+    int callsMade;
+    const char* teardown;
+  } kCases[] = {
+      {"WSAStartup", 10091, "DoStartup", 1, ""},           {"socket", 24, "DoUdp", 2, "WSACleanup\n"},
+      {"setsockopt", 13, "DoUdpClient", 3, kFullTeardown}, {"bind", -98, "DoUdpClient", 4, kFullTeardown},
+      {"sendto", 101, "DoUdpClient", 5, kFullTeardown},
+  };
+  for (const auto& c : kCases) {
+    fakeFailingCall = c.call;
+    fakeError = c.error;
+    const std::string report = std::string("The Call to ") + c.call + "() in routine() " + c.routine +
+                               " failed with error " + std::to_string(c.error) + "\n";
+    EXPECT_EXIT(
+        {
+          ShowStdoutInOrder();
+          Send();
+        },
+        ExitedWithCode(1), Eq(RoadTo(c.callsMade) + report + c.teardown))
+        << c.call;
+  }
+}
+
+TEST(Sender, SentDatagramIsFollowedByTeardownThenTheCompletionText) {
+  fakeFailingCall = "";
+  EXPECT_EXIT(
+      {
+        ShowStdoutInOrder();
+        Send();
+        std::exit(0);
+      },
+      ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + " Paket gesendet\n"));
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// udp_receiver PORT READY_FILE: receives the UDP datagrams that reach PORT
+// and writes a line for each: source, the destination address of its IP
+// header, length and payload in hex. Creates READY_FILE once it listens.
+// Ends one second after the last datagram, or ten seconds after starting
+// when none comes.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: udp_receiver PORT READY_FILE\n");
+    return 2;
+  }
+  const int listener = socket(AF_INET, SOCK_DGRAM, 0);
+  const int on = 1;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(std::atoi(argv[1])));
+  address.sin_addr.s_addr = htonl(INADDR_ANY);
+  if (listener < 0 || setsockopt(listener, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0 ||
+      bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    std::perror("udp_receiver");
+    return 2;
+  }
+  std::FILE* ready = std::fopen(argv[2], "w");
+  if (ready == nullptr || std::fclose(ready) != 0) return 2;
+
+  pollfd wait{listener, POLLIN, 0};
+  for (int timeout = 10000; poll(&wait, 1, timeout) == 1; timeout = 1000) {
+    unsigned char payload[2048];
+    char control[256];
+    sockaddr_in source{};
+    iovec data{payload, sizeof payload};
+    msghdr message{};
+    message.msg_name = &source;
+    message.msg_namelen = sizeof source;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    const ssize_t length = recvmsg(listener, &message, 0);
+    if (length < 0) return 2;
+    char destination[INET_ADDRSTRLEN] = "?";
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+      if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+        in_pktinfo info;
+        std::memcpy(&info, CMSG_DATA(c), sizeof info);
+        inet_ntop(AF_INET, &info.ipi_addr, destination, sizeof destination);
+      }
+    }
+    char from[INET_ADDRSTRLEN];
+    inet_ntop(AF_INET, &source.sin_addr, from, sizeof from);
+    std::printf("from %s to %s:%s, %zd bytes:", from, destination, argv[1], length);
+    for (ssize_t i = 0; i < length; ++i) std::printf(" %02X", payload[i]);
+    std::printf("\n");
+  }
+  return 0;
+}
