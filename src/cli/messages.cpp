@@ -9,6 +9,10 @@ namespace {
 
 // Large enough for the longest run's whole output, so that a file or a pipe
 // gets it in one write at exit.
+// No message is longer, the failure report with the longest error number
+// included.
+constexpr int kLongestMessage = 160;
+
 char stdoutBuffer[4096];
 char stderrBuffer[4096];
 
@@ -67,10 +71,14 @@ void SetUpOutput() {
 }
 
 void Print(std::FILE* stream, const char* format, ...) {
+  // Formatted first and handed over whole: some C libraries' printf (Wine's
+  // msvcrt) writes pieces of a buffered stream out early.
+  char message[kLongestMessage + 1];
   std::va_list args;
   va_start(args, format);
-  std::vfprintf(stream, format, args);
+  std::vsnprintf(message, sizeof message, format, args);
   va_end(args);
+  std::fputs(message, stream);
 }
 
 const char* SpellUmlautU(const char* charset) {
