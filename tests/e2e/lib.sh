@@ -9,7 +9,13 @@ while (($#)) && [[ $1 != -- ]]; do words+=("$1"); shift; done
 shift
 program=("$@")
 windows=false
-[[ ${WECKWERK_PLATFORM:-posix} == windows ]] && windows=true
+if [[ ${WECKWERK_PLATFORM:-posix} == windows ]]; then
+  windows=true
+  # Wine makes its sockets in its wineserver, in the network namespace that
+  # started it, so a namespace's run must start its own: the one left over
+  # from an earlier run, perhaps outside, is ended first.
+  program=(bash -c 'wineserver -k 2>/dev/null; wineserver -w; exec "$@"' wine-in-namespace "${program[@]}")
+fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

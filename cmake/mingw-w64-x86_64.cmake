@@ -1,0 +1,20 @@
+# Cross build of the Windows program with Debian's MinGW-w64
+# (g++-mingw-w64-x86-64); the tests run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# A program that runs by itself: the GCC runtime and the C++ library are
+# linked in, so that only KERNEL32, the C runtime and WSOCK32 are imported.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(WINE wine REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
