@@ -56,7 +56,7 @@ int bind(Socket socket, const sockaddr* address, int length) {
   return Fails("bind") ? SOCKET_ERROR : 0;
 }
 
-int sendto(Socket socket, const void*, int length, int flags, const sockaddr* to, int toLength) {
+int sendto(Socket socket, const void* /*data*/, int length, int flags, const sockaddr* to, int toLength) {
   std::fprintf(stderr, "sendto(%d, %d bytes, flags %d, ", static_cast<int>(socket), length, flags);
   LogAddress(to, toLength);
   std::fprintf(stderr, ")\n");

@@ -9,7 +9,7 @@ namespace {
 std::vector<std::uint8_t> Built(const std::uint8_t (&address)[kMacAddressLength]) {
   WakeDatagram datagram;
   BuildWakeDatagram(address, datagram);
-  return std::vector<std::uint8_t>(datagram, datagram + kWakeDatagramLength);
+  return {datagram, datagram + kWakeDatagramLength};
 }
 
 // Six 0xFF bytes, then the address sixteen times.

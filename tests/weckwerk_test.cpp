@@ -12,9 +12,9 @@ namespace {
 // An empty argument vector cannot be made by a shell, and Linux no longer
 // passes one on, but other systems do.
 TEST(WeckwerkMain, EmptyArgumentVectorIsAWrongCount) {
-  char* argv[] = {nullptr};
   EXPECT_EXIT(
       {
+        char* argv[] = {nullptr};
         ShowStdoutInOrder();
         std::exit(WeckwerkMain(0, argv));
       },

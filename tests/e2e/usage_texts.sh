@@ -21,8 +21,6 @@ wrong_counts=(
   "00 05 04 37 f6 1a 2b"
   "00 05 04 37 f6 1a 2b 3c"
 )
-incomplete=("000504-37-f6-1a" "00-05-04-37-f6-" "00-05-04-37-f6" "00050437f61a" "00-05-04"
-            "zz-05-04-37-f6-1a" "0x" "")
 
 for entry in "${locales[@]}"; do
   locale=${entry%% *} umlaut=${entry#* }
@@ -36,10 +34,10 @@ for entry in "${locales[@]}"; do
         expect_run "$locale, ${#args[@]} argument(s)" "$banner$usage$usage_notice" "" 1
       done ;;
     incomplete)
-      for arg in "${incomplete[@]}"; do
+      while IFS='|' read -r arg _; do
         run "$arg"
         expect_run "$locale, '$arg'" "$banner$format_error$usage$error_notice" "" 2
-      done ;;
+      done <"$(dirname "$0")/../addresses/incomplete.txt" ;;
   esac
 done
 finish

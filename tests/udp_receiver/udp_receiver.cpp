@@ -17,11 +17,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: udp_receiver PORT READY_FILE\n");
     return 2;
   }
+  char* end = nullptr;
+  const long port = std::strtol(argv[1], &end, 10);
+  if (*end != '\0' || port <= 0 || port > 65535) {
+    std::fprintf(stderr, "udp_receiver: bad port %s\n", argv[1]);
+    return 2;
+  }
   const int listener = socket(AF_INET, SOCK_DGRAM, 0);
   const int on = 1;
   sockaddr_in address{};
   address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<uint16_t>(std::atoi(argv[1])));
+  address.sin_port = htons(static_cast<uint16_t>(port));
   address.sin_addr.s_addr = htonl(INADDR_ANY);
   if (listener < 0 || setsockopt(listener, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0 ||
       bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs the address fuzzer for SECONDS, seeded with the address tables; any
+# finding fails. Arguments: FUZZER SECONDS.
+set -euo pipefail
+fuzzer=$1 seconds=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus" "$work/seeds"
+
+n=0
+for table in "$(dirname "$0")"/../addresses/*.txt; do
+  while IFS='|' read -r arg _; do
+    printf '%s' "$arg" >"$work/seeds/$((n += 1))"
+  done <"$table"
+done
+echo "$n seeds"
+
+cd "$work"
+"$fuzzer" -max_total_time="$seconds" -print_final_stats=1 corpus seeds
