@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The Debian package installs the program and both man pages; the installed
+# program runs, and the pages render without warnings and show the usage
+# text's examples. Words: BUILD_DIR.
+. "$(dirname "$0")/lib.sh"
+command -v dpkg-deb >/dev/null || skip "dpkg-deb is missing"
+command -v man >/dev/null || skip "man is missing"
+
+cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
+  { echo "FAIL: cpack" >&2; exit 1; }
+deb=("$scratch"/package/weckwerk_1.17_*.deb)
+[[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_1.17 package" >&2; exit 1; }
+for field in Package Version Section Maintainer Depends Description; do
+  [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
+done
+root=$scratch/root
+dpkg -x "${deb[0]}" "$root"
+
+program=("$root/usr/bin/weckwerk")
+export LC_ALL=C
+notices ue
+run
+expect_run "installed program without arguments" "$banner$usage$usage_notice" "" 1
+
+for page in share/man/man1/weckwerk.1.gz share/man/de/man1/weckwerk.1.gz; do
+  [[ -f $root/usr/$page ]] || { fail "$page is missing"; continue; }
+  MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>"$scratch/warnings"
+  [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
+  for example in "weckwerk 00-05-04-37-f6-1a" "weckwerk 00:05:04:37:f6:1a" "weckwerk MAC-Adresse"; do
+    grep -qF "$example" "$scratch/page" || fail "$page does not show '$example'"
+  done
+done
+finish
