@@ -19,24 +19,12 @@ trace() {
   [[ -n $socket ]] && trace=$(sed -E "s/\($socket([,)])/(S\1/; s/ = $socket\$/ = S/" <<<"$trace")
 }
 
-# Two namespaces joined by a veth pair on a documentation network: the
-# sender's with a default route through the peer, and the peer's.
+. "$(dirname "$0")/peer_network.sh"
+
 peer_network() {
-  if ((EUID != 0)); then
-    # An unprivileged user builds the pair in a user namespace of its own,
-    # with a private /run for the namespaces' names.
-    unshare --user --map-root-user --net --mount true 2>/dev/null || skip "no user namespaces"
-    exec unshare --user --map-root-user --net --mount \
-      bash -c 'mount -t tmpfs tmpfs /run && exec bash "$0" "$@"' "$0" "${words[@]}" -- "${program[@]}"
-  fi
-  sender_ns=weckwerk-sender-$$ peer_ns=weckwerk-peer-$$
-  trap 'ip netns del "$sender_ns"; ip netns del "$peer_ns"; rm -rf "$scratch"' EXIT
-  ip netns add "$sender_ns" && ip netns add "$peer_ns" &&
-    ip link add veth-sender netns "$sender_ns" type veth peer name veth-peer netns "$peer_ns" &&
-    ip -n "$sender_ns" addr add 198.51.100.1/24 dev veth-sender &&
-    ip -n "$peer_ns" addr add 198.51.100.2/24 dev veth-peer &&
-    ip -n "$sender_ns" link set veth-sender up && ip -n "$peer_ns" link set veth-peer up &&
-    ip -n "$sender_ns" route add default via 198.51.100.2 || skip "cannot build the test network"
+  root_of_own_namespaces "$0" "${words[@]}" -- "${program[@]}" || skip "no user namespaces"
+  trap 'peer_network_down; rm -rf "$scratch"' EXIT
+  peer_network_up "weckwerk-$$" || skip "cannot build the test network"
 }
 
 case ${words[0]} in
