@@ -7,12 +7,12 @@
 
 namespace {
 
-// Large enough for the longest run's whole output, so that a file or a pipe
-// gets it in one write at exit.
 // No message is longer, the failure report with the longest error number
 // included.
 constexpr int kLongestMessage = 160;
 
+// Large enough for the longest run's whole output, so that a file or a pipe
+// gets it in one write at exit.
 char stdoutBuffer[4096];
 char stderrBuffer[4096];
 
