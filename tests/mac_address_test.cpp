@@ -68,7 +68,7 @@ TEST(OneArgumentForm, CompleteAddressesGiveTheirBytes) {
 
 TEST(OneArgumentForm, IncompleteAddressesStopAtTheFirstFailedField) {
   for (const auto& [text, fields] : ReadTable("incomplete.txt")) {
-    EXPECT_EQ(ReadOne(text.c_str()), std::atoi(fields.c_str())) << '"' << text << '"';
+    EXPECT_EQ(ReadOne(text.c_str()), std::stoi(fields)) << '"' << text << '"';
   }
 }
 
