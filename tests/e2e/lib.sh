@@ -75,10 +75,23 @@ private_net() {
 private_net true 2>/dev/null || skip "cannot make a network namespace here"
 
 # run ARGS...: runs the program in a private network; its streams go to
-# files, its exit code to $code.
+# $scratch/out and $scratch/err (both to $scratch/out when joined=true), its
+# exit code to $code.
+joined=false
 run() {
-  private_net "${program[@]}" "$@" </dev/null >"$scratch/out" 2>"$scratch/err"
-  code=$?
+  local attempt
+  for attempt in 1 2 3; do
+    if $joined; then
+      private_net "${program[@]}" "$@" </dev/null >"$scratch/out" 2>&1
+    else
+      private_net "${program[@]}" "$@" </dev/null >"$scratch/out" 2>"$scratch/err"
+    fi
+    code=$?
+    # The program always writes its banner first. Now and then Wine fails to
+    # start a program and leaves no output at all: that run is repeated.
+    $windows && [[ ! -s $scratch/out ]] || break
+    echo "note: Wine gave no output (exit code $code), attempt $attempt" >&2
+  done
 }
 
 banner=$'\nWeckwerk Personal Edition\nVersion 1.17 - (c) 2026 Weckwerk-Projekt\n\n'
