@@ -10,9 +10,9 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # injections in $inject; $trace then holds its sockets calls from socket on,
 # with the socket's descriptor written as S.
 trace() {
-  private_net strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close \
-    ${inject:+-e "inject=$inject"} "${program[@]}" "$@" </dev/null >"$scratch/out" 2>"$scratch/err"
-  code=$?
+  local program=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
+    ${inject:+-e "inject=$inject"} "${program[@]}")
+  run "$@"
   trace=$(sed -nE '/^socket\(/,$ { s/ +=/ =/; s/ \(INJECTED\)//; p }' "$scratch/strace")
   local socket
   socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
