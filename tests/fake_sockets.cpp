@@ -10,7 +10,17 @@ int fakeError = 0;
 
 namespace {
 
+// Only the calls after start-up set it, as in Windows Sockets.
+int lastError = 0;
+
 bool Fails(const char* call) { return std::strcmp(call, fakeFailingCall) == 0; }
+
+// Whether the call fails; a failed call leaves fakeError for WSAGetLastError.
+bool FailsWithLastError(const char* call) {
+  if (!Fails(call)) return false;
+  lastError = fakeError;
+  return true;
+}
 
 // "a.b.c.d:port, length", or "?" for anything but an IPv4 address.
 void LogAddress(const sockaddr* address, int length) {
@@ -37,7 +47,7 @@ int WSACleanup() {
 Socket socket(int family, int type, int protocol) {
   const bool expected = family == AF_INET && type == SOCK_DGRAM && protocol == 0;
   std::fprintf(stderr, "socket(%s)\n", expected ? "AF_INET, SOCK_DGRAM, 0" : "?");
-  return Fails("socket") ? INVALID_SOCKET : kFakeSocket;
+  return FailsWithLastError("socket") ? INVALID_SOCKET : kFakeSocket;
 }
 
 int setsockopt(Socket socket, int level, int name, const void* value, int length) {
@@ -46,21 +56,21 @@ int setsockopt(Socket socket, int level, int name, const void* value, int length
   std::fprintf(stderr, "setsockopt(%d, %s, %d, %d)\n", static_cast<int>(socket),
                level == SOL_SOCKET && name == SO_BROADCAST ? "SOL_SOCKET, SO_BROADCAST" : "?", option,
                length);
-  return Fails("setsockopt") ? SOCKET_ERROR : 0;
+  return FailsWithLastError("setsockopt") ? SOCKET_ERROR : 0;
 }
 
 int bind(Socket socket, const sockaddr* address, int length) {
   std::fprintf(stderr, "bind(%d, ", static_cast<int>(socket));
   LogAddress(address, length);
   std::fprintf(stderr, ")\n");
-  return Fails("bind") ? SOCKET_ERROR : 0;
+  return FailsWithLastError("bind") ? SOCKET_ERROR : 0;
 }
 
 int sendto(Socket socket, const void* /*data*/, int length, int flags, const sockaddr* to, int toLength) {
   std::fprintf(stderr, "sendto(%d, %d bytes, flags %d, ", static_cast<int>(socket), length, flags);
   LogAddress(to, toLength);
   std::fprintf(stderr, ")\n");
-  return Fails("sendto") ? SOCKET_ERROR : length;
+  return FailsWithLastError("sendto") ? SOCKET_ERROR : length;
 }
 
 int closesocket(Socket socket) {
@@ -68,6 +78,6 @@ int closesocket(Socket socket) {
   return 0;
 }
 
-int WSAGetLastError() { return fakeError; }
+int WSAGetLastError() { return lastError; }
 
 }  // namespace sockets

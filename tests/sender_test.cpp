@@ -6,13 +6,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "cli/messages.h"
+#include "cli/weckwerk.h"
 #include "fake_sockets.h"
 #include "stdout_in_order.h"
 
 namespace {
 
+using ::testing::AllOf;
 using ::testing::Eq;
 using ::testing::ExitedWithCode;
+using ::testing::HasSubstr;
 
 // The calls of a successful run, each as the fake logs it.
 const char* const kRoad[] = {
@@ -28,6 +32,13 @@ std::string RoadTo(int calls) {
   std::string road;
   for (int i = 0; i < calls; ++i) road += kRoad[i];
   return road;
+}
+
+int WakeExampleAddress() {
+  char name[] = "weckwerk";
+  char address[] = "00-05-04-37-f6-1a";
+  char* argv[] = {name, address, nullptr};
+  return WeckwerkMain(2, argv);
 }
 
 void Send() {
@@ -76,6 +87,19 @@ TEST(Sender, SentDatagramIsFollowedByTeardownThenTheCompletionText) {
         std::exit(0);
       },
       ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + " Paket gesendet\n"));
+}
+
+// Both streams are buffered here, so only the order within each is known.
+TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
+  fakeFailingCall = "";
+  const std::string output =
+      std::string(kBannerLine1) + kBannerLine2 + kEchoHead + "00-05-04-37-F6-1A-" + kEchoTail + kSentText;
+  EXPECT_EXIT(
+      {
+        ShowStdoutInOrder();
+        std::exit(WakeExampleAddress());
+      },
+      ExitedWithCode(0), AllOf(HasSubstr(output), HasSubstr(RoadTo(5) + kFullTeardown)));
 }
 
 }  // namespace

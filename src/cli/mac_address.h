@@ -3,13 +3,15 @@
 
 #include <cstdint>
 
-constexpr int kMacAddressLength = 6;
+#include "wake/mac_address_length.h"
 
 // The one-argument form has six hex fields and a separator between each two.
 constexpr int kAddressFieldCount = 2 * kMacAddressLength - 1;
 
 // The target's hardware address, first byte as written first; zero at start.
 extern std::uint8_t MacAddress[kMacAddressLength];
+
+// Read by hand, not with sscanf: C libraries differ on how a width counts a sign or a "0x".
 
 // Reads "00-05-04-37-f6-1a" and the like into MacAddress and returns how many
 // of its eleven fields were read before the first that failed. Only

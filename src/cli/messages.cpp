@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdlib>
 
-#include "wake/console.h"
+#include "cli/console.h"
 
 namespace {
 
@@ -30,41 +30,10 @@ void SetUpStream(std::FILE* stream, char* buffer, std::size_t size) {
   }
 }
 
-// Upper-case ASCII letters and digits of a character set's name, so that
-// "utf8", "UTF-8" and "Utf_8" compare equal.
-bool SameCharsetName(const char* name, const char* canonical) {
-  for (;; ++name) {
-    char c = *name;
-    if (c == '-' || c == '_' || c == ' ') continue;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != *canonical) return false;
-    if (c == '\0') return true;
-    ++canonical;
-  }
-}
-
-constexpr char kUtf8UmlautU[] = "\xC3\xBC";
-constexpr char kLatinUmlautU[] = "\xFC";
-constexpr char kDosUmlautU[] = "\x81";
-
-const struct {
-  const char* charset;
-  const char* umlautU;
-} kUmlautSpellings[] = {
-    {"UTF8", kUtf8UmlautU},       {"CP65001", kUtf8UmlautU},   {"ISO88591", kLatinUmlautU},
-    {"ISO885915", kLatinUmlautU}, {"ISO88592", kLatinUmlautU}, {"LATIN1", kLatinUmlautU},
-    {"LATIN9", kLatinUmlautU},    {"CP28591", kLatinUmlautU},  {"CP28592", kLatinUmlautU},
-    {"CP28605", kLatinUmlautU},   {"CP1250", kLatinUmlautU},   {"CP1252", kLatinUmlautU},
-    {"CP1254", kLatinUmlautU},    {"CP1257", kLatinUmlautU},   {"IBM437", kDosUmlautU},
-    {"CP437", kDosUmlautU},       {"IBM850", kDosUmlautU},     {"CP850", kDosUmlautU},
-    {"CP852", kDosUmlautU},       {"CP857", kDosUmlautU},      {"CP858", kDosUmlautU},
-    {"CP860", kDosUmlautU},       {"CP861", kDosUmlautU},      {"CP863", kDosUmlautU},
-    {"CP865", kDosUmlautU},       {"CP775", kDosUmlautU},
-};
-
 }  // namespace
 
 void SetUpOutput() {
+  SurviveMissingReader();
   SetUpStream(stdout, stdoutBuffer, sizeof stdoutBuffer);
   SetUpStream(stderr, stderrBuffer, sizeof stderrBuffer);
   std::atexit(FlushStdoutFirst);
@@ -82,10 +51,8 @@ void Print(std::FILE* stream, const char* format, ...) {
   std::fputs(message, stream);
 }
 
-const char* SpellUmlautU(const char* charset) {
-  for (const auto& spelling : kUmlautSpellings) {
-    // cppcheck-suppress useStlAlgorithm ; a table lookup reads best as a loop
-    if (SameCharsetName(charset, spelling.charset)) return spelling.umlautU;
-  }
-  return "ue";
+void PrintEchoByte(std::uint8_t byte) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  const char text[] = {kHexDigits[byte >> 4], kHexDigits[byte & 0xF], '-', '\0'};
+  std::fputs(text, stdout);
 }

@@ -1,10 +1,11 @@
 #ifndef WECKWERK_CLI_MESSAGES_H
 #define WECKWERK_CLI_MESSAGES_H
 
+#include <cstdint>
 #include <cstdio>
 
 // Every text the program writes. Each is one message, written by one call of
-// Print. "%s" in a notice stands for the letter u-umlaut (see SpellUmlautU).
+// Print. "%s" in a notice stands for the letter u-umlaut (see UmlautU).
 
 #define WECKWERK_NOTICE "Hinweis:   "
 
@@ -20,7 +21,6 @@ inline constexpr char kUsageNotice[] =
 inline constexpr char kFormatErrorNotice[] =
     WECKWERK_NOTICE "Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr%sfen.\n";
 inline constexpr char kEchoHead[] = "MAC-Adresse: ";
-inline constexpr char kEchoByte[] = "%02X-";
 // The backspace steps back over the last byte's hyphen and the blank hides it.
 inline constexpr char kEchoTail[] = "\b ...";
 // Ends the echo line once the datagram is out.
@@ -32,15 +32,16 @@ inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s fa
 
 // Buffers standard output and the standard error stream: a terminal gets each
 // message before Print returns; a file or a pipe gets everything at exit,
-// standard output first, however the process ends. Call once, first.
+// standard output first, however the process ends, and a pipe whose reader
+// has gone leaves the exit code alone. Call once, first.
 void SetUpOutput();
 
 // Writes one message to the stream with a single write when it is a terminal.
 void Print(std::FILE* stream, const char* format, ...);
 
-// The bytes that show the letter u-umlaut in the named character set ("UTF-8",
-// "ISO-8859-15", "CP850", ...): the set's own ü, or "ue" where it has none.
-// Names are matched regardless of case, '-', '_' and blanks.
-const char* SpellUmlautU(const char* charset);
+// Writes one byte of the echo line as "%02X-" would: two upper-case hex
+// digits and a hyphen. By hand, because the C library's formatter costs more
+// than everything else this program does in a run.
+void PrintEchoByte(std::uint8_t byte);
 
 #endif

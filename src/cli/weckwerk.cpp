@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "cli/console.h"
 #include "cli/exit_codes.h"
 #include "cli/mac_address.h"
 #include "cli/messages.h"
-#include "wake/console.h"
 #include "wake/sender.h"
 
 namespace {
@@ -18,7 +18,7 @@ void PrintUsage(const char* notice) {
   Print(stdout, kUsageLine1);
   Print(stdout, kUsageLine2);
   Print(stdout, kUsageLine3);
-  Print(stdout, notice, SpellUmlautU(OutputCharset()));
+  Print(stdout, notice, UmlautU());
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ int WeckwerkMain(int argc, char** argv) {
   }
 
   Print(stdout, kEchoHead);
-  for (const std::uint8_t byte : MacAddress) Print(stdout, kEchoByte, byte);
+  for (const std::uint8_t byte : MacAddress) PrintEchoByte(byte);
   Print(stdout, kEchoTail);
 
   DoStartup();

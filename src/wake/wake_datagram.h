@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "cli/mac_address.h"
+#include "wake/mac_address_length.h"
 
 constexpr int kWakeSyncLength = 6;
 constexpr int kWakeAddressCopies = 16;

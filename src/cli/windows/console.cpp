@@ -1,0 +1,27 @@
+#include "cli/console.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <windows.h>
+
+// Windows has no signal for it: the write just fails.
+void SurviveMissingReader() {}
+
+bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+
+const char* UmlautU() {
+  DWORD mode;
+  const HANDLE output = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+  // A file or a pipe: the ü of the DOS code pages 437 and 850.
+  if (!GetConsoleMode(output, &mode)) return "\x81";
+  const UINT codePage = GetConsoleOutputCP();
+  // UTF-8 holds every character, and Windows takes no best-fit flag for it.
+  const bool utf8 = codePage == CP_UTF8;
+  static char spelling[8];
+  BOOL usedDefault = FALSE;
+  const int length = WideCharToMultiByte(codePage, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, L"\u00FC", 1, spelling,
+                                         sizeof spelling - 1, nullptr, utf8 ? nullptr : &usedDefault);
+  if (length <= 0 || usedDefault) return "ue";
+  spelling[length] = '\0';
+  return spelling;
+}
