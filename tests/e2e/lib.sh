@@ -1,8 +1,9 @@
 # Helpers of the end-to-end tests. A test script takes its own words first,
 # then "--", then the command that runs the program (an emulator first where
-# the build has one). WECKWERK_PLATFORM says whose rules apply: posix or
-# windows.
+# the build has one). The build sets WECKWERK_VERSION, WECKWERK_PLATFORM
+# (whose rules apply: posix or windows) and WECKWERK_PROCESSOR.
 set -u
+: "${WECKWERK_VERSION:?the build sets it}"
 
 words=()
 while (($#)) && [[ $1 != -- ]]; do words+=("$1"); shift; done
@@ -74,19 +75,36 @@ private_net() {
 }
 private_net true 2>/dev/null || skip "cannot make a network namespace here"
 
-# run ARGS...: runs the program in a private network; its streams go to
-# $scratch/out and $scratch/err (both to $scratch/out when joined=true), its
-# exit code to $code.
-joined=false
+# run ARGS...: runs the program with ARGS and sets $code to its exit code.
+# Its settings, plain variables that keep their values until set again:
+#   network  "none": a network namespace of the run's own (private_net);
+#            otherwise the name of a namespace made by peer_network_up
+#   streams  "separate": standard output to $scratch/out, the error stream to
+#            $scratch/err; "joined": both to $scratch/out; "no-reader":
+#            standard output into a pipe whose reader has gone, the error
+#            stream to $scratch/err
+#   tracer   a command put in front of the program (strace ...), or empty
+network=none streams=separate tracer=()
 run() {
-  local attempt
+  local command=("${tracer[@]}" "${program[@]}" "$@") attempt
+  if [[ $network == none ]]; then
+    command=(private_net "${command[@]}")
+  else
+    command=(ip netns exec "$network" "${command[@]}")
+  fi
   for attempt in 1 2 3; do
-    if $joined; then
-      private_net "${program[@]}" "$@" </dev/null >"$scratch/out" 2>&1
-    else
-      private_net "${program[@]}" "$@" </dev/null >"$scratch/out" 2>"$scratch/err"
-    fi
+    case $streams in
+      separate) "${command[@]}" </dev/null >"$scratch/out" 2>"$scratch/err" ;;
+      joined) "${command[@]}" </dev/null >"$scratch/out" 2>&1 ;;
+      no-reader)
+        # Opened for reading and writing, then closed for reading: a FIFO
+        # that nobody reads, without any race.
+        rm -f "$scratch/fifo" && mkfifo "$scratch/fifo" && : >"$scratch/out"
+        exec {reader}<>"$scratch/fifo" {writer}>"$scratch/fifo" {reader}<&-
+        "${command[@]}" </dev/null >&"$writer" 2>"$scratch/err" ;;
+    esac
     code=$?
+    [[ $streams != no-reader ]] || exec {writer}>&-
     # The program always writes its banner first. Now and then Wine fails to
     # start a program and leaves no output at all: that run is repeated.
     $windows && [[ ! -s $scratch/out ]] || break
@@ -94,7 +112,7 @@ run() {
   done
 }
 
-banner=$'\nWeckwerk Personal Edition\nVersion 1.17 - (c) 2026 Weckwerk-Projekt\n\n'
+banner=$'\nWeckwerk Personal Edition\nVersion '$WECKWERK_VERSION$' - (c) 2026 Weckwerk-Projekt\n\n'
 usage=$'Aufruf:    Weckwerk <MAC-Adresse>\nBeispiele: Weckwerk 00-05-04-37-f6-1a\n           Weckwerk 00:05:04:37:f6:1a\n\n'
 format_error=$'FEHLER:    MAC Adresse in Hex und mit Bindestrichen od. Doppelpunkten angeben.\n\n'
 # notices UMLAUT: sets usage_notice and error_notice with that spelling of ü.
@@ -102,8 +120,14 @@ notices() {
   usage_notice="Hinweis:   Sendet das Wake-on-LAN-Paket f${1}r die MAC-Adresse an Port 2304."$'\n'
   error_notice="Hinweis:   Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr${1}fen."$'\n'
 }
-# In a network without a route, the send fails with the platform's number.
-if $windows; then unreachable=10051; else unreachable=101; fi
-no_route_report="The Call to sendto() in routine() DoUdpClient failed with error $unreachable"$'\n'
+# The platform's error numbers: Windows Sockets has its own, and Linux on
+# MIPS numbers some errors unlike its other ports.
+case $WECKWERK_PLATFORM/${WECKWERK_PROCESSOR:-} in
+  windows/*) ENETUNREACH=10051 ;;
+  posix/mips*) ENETUNREACH=128 EADDRINUSE=125 ;;
+  *) ENETUNREACH=101 EADDRINUSE=98 ;;
+esac
+# In a network without a route, the send fails.
+no_route_report="The Call to sendto() in routine() DoUdpClient failed with error $ENETUNREACH"$'\n'
 # echo_line BYTES...: the echo of an address, e.g. echo_line 00 05 04 37 F6 1A
 echo_line() { printf 'MAC-Adresse: '; printf '%s-' "$@"; printf '\b ...'; }

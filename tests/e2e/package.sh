@@ -8,8 +8,8 @@ command -v man >/dev/null || skip "man is missing"
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
-deb=("$scratch"/package/weckwerk_1.17_*.deb)
-[[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_1.17 package" >&2; exit 1; }
+deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_*.deb)
+[[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_${WECKWERK_VERSION} package" >&2; exit 1; }
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
 done

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
-# Words: receive ARGS... | no-route | failures
+# Words: receive ARGS... | no-route | failures | no-reader
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
 
-# trace ARGS...: runs the program in a private network under strace, with the
-# injections in $inject; $trace then holds its sockets calls from socket on,
-# with the socket's descriptor written as S.
+# trace ARGS...: runs the program under strace, with the injections in
+# $inject; $trace then holds its sockets calls from socket on, with the
+# socket's descriptor written as S.
 trace() {
-  local program=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
-    ${inject:+-e "inject=$inject"} "${program[@]}")
+  tracer=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
+    ${inject:+-e "inject=$inject"})
   run "$@"
+  tracer=()
   trace=$(sed -nE '/^socket\(/,$ { s/ +=/ =/; s/ \(INJECTED\)//; p }' "$scratch/strace")
   local socket
   socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
@@ -34,7 +35,7 @@ receive)
   ip netns exec "$peer_ns" "$UDP_RECEIVER" 2304 "$scratch/ready" >"$scratch/received" &
   receiver=$!
   for _ in {1..50}; do [[ -e $scratch/ready ]] && break; sleep 0.1; done
-  private_net() { ip netns exec "$sender_ns" "$@"; }
+  network=$sender_ns
   if $windows; then run "${words[@]:1}"; else trace "${words[@]:1}"; fi
   wait "$receiver" || fail "receiver failed"
   expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
@@ -48,7 +49,9 @@ close(S) = 0' ]] || fail "system calls: $trace"
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
-  joined=true run 00-05-04-37-f6-1a
+  streams=joined
+  run 00-05-04-37-f6-1a
+  streams=separate
   text_file want.both "$echo_then_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
   [[ $code == 1 ]] || fail "exit code $code, want 1"
@@ -63,13 +66,26 @@ failures)
     expect_run "$inject" "$banner$(echo_line "${example[@]}")" "$report"$'\n' 1
     got=$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')
     [[ $got == "$calls" ]] || fail "$inject: calls '$got', want '$calls'"
-  done <<'TABLE'
+  done <<TABLE
 socket:error=EMFILE|The Call to socket() in routine() DoUdp failed with error 24|socket
 setsockopt:error=EACCES|The Call to setsockopt() in routine() DoUdpClient failed with error 13|socket setsockopt close
-bind:error=EADDRINUSE|The Call to bind() in routine() DoUdpClient failed with error 98|socket setsockopt bind close
+bind:error=EADDRINUSE|The Call to bind() in routine() DoUdpClient failed with error $EADDRINUSE|socket setsockopt bind close
 sendto:error=EPERM|The Call to sendto() in routine() DoUdpClient failed with error 1|socket setsockopt bind sendto close
-|The Call to sendto() in routine() DoUdpClient failed with error 101|socket setsockopt bind sendto close
+|The Call to sendto() in routine() DoUdpClient failed with error $ENETUNREACH|socket setsockopt bind sendto close
 TABLE
+  ;;
+no-reader)
+  # Standard output goes into a pipe whose reader has gone: the exit code
+  # and the report are still the run's own.
+  peer_network
+  streams=no-reader
+  run 00-05-04
+  expect_run "format error" "" "" 2
+  run 00-05-04-37-f6-1a
+  expect_run "failed send" "" "$no_route_report" 1
+  network=$sender_ns
+  run 00-05-04-37-f6-1a
+  expect_run "sent" "" "" 0
   ;;
 esac
 finish

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # A wrong argument count gives the usage texts and exit code 1, an incomplete
 # single address the format error and exit code 2: byte for byte, in a UTF-8
-# and in the C locale. Words: wrong-count | incomplete.
+# and in the C locale. The notice's ü follows the character set of the
+# locale. Words: wrong-count | incomplete | charsets.
 . "$(dirname "$0")/lib.sh"
 
 # LOCALE UMLAUT: how the notice spells ü there. Into a file Windows writes
-# the program's own byte whatever the locale.
+# the program's own byte whatever the locale; a program that cannot read
+# this machine's locale files knows only the C locale.
 if $windows; then
   locales=("C.UTF-8 "$'\x81' "C "$'\x81')
-else
+elif [[ ${LOCALES_READABLE:-true} == true ]]; then
   locales=("C.UTF-8 "$'\xc3\xbc' "C ue")
+else
+  locales=("C.UTF-8 ue" "C ue")
 fi
 
 wrong_counts=(
@@ -22,22 +26,61 @@ wrong_counts=(
   "00 05 04 37 f6 1a 2b 3c"
 )
 
-for entry in "${locales[@]}"; do
-  locale=${entry%% *} umlaut=${entry#* }
-  export LC_ALL=$locale
-  notices "$umlaut"
-  case ${words[0]} in
-    wrong-count)
-      for line in "${wrong_counts[@]}"; do
-        read -ra args <<<"$line"
-        run "${args[@]}"
-        expect_run "$locale, ${#args[@]} argument(s)" "$banner$usage$usage_notice" "" 1
-      done ;;
-    incomplete)
-      while IFS='|' read -r arg _; do
-        run "$arg"
-        expect_run "$locale, '$arg'" "$banner$format_error$usage$error_notice" "" 2
-      done <"$(dirname "$0")/../addresses/incomplete.txt" ;;
-  esac
-done
+case ${words[0]} in
+  wrong-count | incomplete)
+    for entry in "${locales[@]}"; do
+      locale=${entry%% *} umlaut=${entry#* }
+      export LC_ALL=$locale
+      notices "$umlaut"
+      if [[ ${words[0]} == wrong-count ]]; then
+        for line in "${wrong_counts[@]}"; do
+          read -ra args <<<"$line"
+          run "${args[@]}"
+          expect_run "$locale, ${#args[@]} argument(s)" "$banner$usage$usage_notice" "" 1
+        done
+      else
+        while IFS='|' read -r arg _; do
+          run "$arg"
+          expect_run "$locale, '$arg'" "$banner$format_error$usage$error_notice" "" 2
+        done <"$(dirname "$0")/../addresses/incomplete.txt"
+      fi
+    done ;;
+  charsets)
+    # Locales made for the test in a scratch directory; the system's stay as
+    # they are.
+    command -v localedef >/dev/null || skip "localedef is missing"
+    export LOCPATH=$scratch/locales
+    mkdir "$LOCPATH"
+    for locale in de_DE.UTF-8 de_DE.ISO-8859-1 tr_TR.ISO-8859-9 de_DE.IBM850 ru_RU.KOI8-R el_GR.ISO-8859-7; do
+      localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale" >/dev/null 2>&1 ||
+        skip "cannot make the locale $locale (the package locales is missing)"
+    done
+    # LC_ALL|LC_CTYPE|LANG|the notice's ü; an empty field leaves the variable
+    # unset
+    while IFS='|' read -r all ctype lang umlaut; do
+      unset LC_ALL LC_CTYPE LANG
+      [[ -z $all ]] || export LC_ALL=$all
+      [[ -z $ctype ]] || export LC_CTYPE=$ctype
+      [[ -z $lang ]] || export LANG=$lang
+      printf -v umlaut '%b' "$umlaut"
+      notices "$umlaut"
+      run
+      expect_run "LC_ALL=$all LC_CTYPE=$ctype LANG=$lang" "$banner$usage$usage_notice" "" 1
+    done <<'TABLE'
+de_DE.UTF-8|||\xc3\xbc
+de_DE.ISO-8859-1|||\xfc
+tr_TR.ISO-8859-9|||\xfc
+de_DE.IBM850|||\x81
+ru_RU.KOI8-R|||ue
+el_GR.ISO-8859-7|||ue
+xx_XX.UTF-8|||ue
+|||ue
+de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
+|de_DE.UTF-8|de_DE.IBM850|\xc3\xbc
+||de_DE.IBM850|\x81
+|ru_RU.KOI8-R|de_DE.UTF-8|ue
+TABLE
+    ;;
+esac
 finish
+
