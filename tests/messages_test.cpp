@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "stdout_in_order.h"
+#include "death_test_streams.h"
 
 namespace {
 

@@ -6,17 +6,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/messages.h"
 #include "cli/weckwerk.h"
+#include "death_test_streams.h"
 #include "fake_sockets.h"
-#include "stdout_in_order.h"
 
 namespace {
 
-using ::testing::AllOf;
 using ::testing::Eq;
 using ::testing::ExitedWithCode;
-using ::testing::HasSubstr;
 
 // The calls of a successful run, each as the fake logs it.
 const char* const kRoad[] = {
@@ -89,17 +86,14 @@ TEST(Sender, SentDatagramIsFollowedByTeardownThenTheCompletionText) {
       ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + " Paket gesendet\n"));
 }
 
-// Both streams are buffered here, so only the order within each is known.
 TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
   fakeFailingCall = "";
-  const std::string output =
-      std::string(kBannerLine1) + kBannerLine2 + kEchoHead + "00-05-04-37-F6-1A-" + kEchoTail + kSentText;
   EXPECT_EXIT(
       {
-        ShowStdoutInOrder();
+        DiscardStdout();
         std::exit(WakeExampleAddress());
       },
-      ExitedWithCode(0), AllOf(HasSubstr(output), HasSubstr(RoadTo(5) + kFullTeardown)));
+      ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "stdout_in_order.h"
+#include "death_test_streams.h"
 
 namespace {
 
