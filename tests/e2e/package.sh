@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The Debian package installs the program and both man pages; the installed
-# program runs, and the pages render without warnings and show the usage
-# text's examples. Words: BUILD_DIR.
+# The Debian package passes lintian's pedantic checks without an error or a
+# warning and installs the program, both man pages, the copyright, the
+# changelog and the bash completion; the installed program runs, and the
+# pages render without warnings and show the usage text's examples.
+# Words: BUILD_DIR.
 . "$(dirname "$0")/lib.sh"
-command -v dpkg-deb >/dev/null || skip "dpkg-deb is missing"
-command -v man >/dev/null || skip "man is missing"
+for tool in dpkg-deb man lintian; do
+  command -v "$tool" >/dev/null || skip "$tool is missing"
+done
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
@@ -13,8 +16,13 @@ deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_*.deb)
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
 done
+lintian --pedantic --fail-on error,warning "${deb[0]}" >&2 || fail "lintian"
 root=$scratch/root
 dpkg -x "${deb[0]}" "$root"
+for file in bin/weckwerk share/doc/weckwerk/copyright share/doc/weckwerk/changelog.gz \
+  share/bash-completion/completions/weckwerk; do
+  [[ -f $root/usr/$file ]] || fail "$file is missing"
+done
 
 program=("$root/usr/bin/weckwerk")
 export LC_ALL=C

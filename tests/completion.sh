@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The bash completion offers the addresses of /etc/ethers and of the
+# neighbour table at the first argument, completes a host name of
+# /etc/ethers to its address, and passes over comments, malformed lines and
+# missing sources without a word on the terminal. It runs with an /etc/ethers
+# of its own (a mount namespace) and a neighbour entry of its own (a network
+# namespace). Arguments: COMPLETION_FILE.
+set -u
+completion=$(realpath "$1")
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+failures=0
+
+if [[ ${WECKWERK_COMPLETION_NAMESPACES:-} != made ]]; then
+  user=()
+  ((EUID == 0)) || user=(--user --map-root-user)
+  if ! unshare "${user[@]}" --mount --net true 2>/dev/null; then
+    [[ ${CI:-} == true ]] && { echo "FAIL (CI cannot skip): no namespaces" >&2; exit 1; }
+    echo "SKIP: no namespaces" >&2
+    exit 77
+  fi
+  WECKWERK_COMPLETION_NAMESPACES=made exec unshare "${user[@]}" --mount --net bash "$0" "$@"
+fi
+
+[[ -r /usr/share/bash-completion/bash_completion ]] || { echo "FAIL: bash-completion is missing" >&2; exit 1; }
+scratch=$(mktemp -d)
+trap 'umount /etc "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
+# /etc as it is, but with changes that stay in this mount namespace.
+mount -t tmpfs tmpfs "$scratch" && mkdir "$scratch/upper" "$scratch/work" &&
+  mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
+  { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
+cat >/etc/ethers <<'ETHERS'
+# the file server
+00:11:32:0a:0b:0c nas
+8:0:20:1:2:3	oldsun  # written the old way
+AA-BB-CC-DD-EE-FF printer
+00:11:32:0a:0b short
+zz:11:32:0a:0b:0c bad
+00:11:32:0a:0b:0c:0d long
+192.0.2.1
+ETHERS
+ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
+  ip neigh add 198.51.100.9 lladdr 02:00:5e:00:53:09 dev wake0 nud permanent ||
+  { echo "FAIL: cannot make the neighbour entry" >&2; exit 1; }
+
+. /usr/share/bash-completion/bash_completion
+. "$completion"
+
+# complete LINE: what the completion offers at the end of LINE, the words
+# split as bash splits them, at blanks and around colons; one a line.
+complete_line() {
+  local line=$1 word
+  COMP_WORDS=()
+  for word in $line; do
+    while [[ $word == *:* ]]; do COMP_WORDS+=("${word%%:*}" ":"); word=${word#*:}; done
+    COMP_WORDS+=("$word")
+  done
+  [[ $line == *" " ]] && COMP_WORDS+=("")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) COMP_LINE=$line COMP_POINT=${#line}
+  COMPREPLY=()
+  _weckwerk weckwerk "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+  printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' '
+}
+
+# LINE|what it offers
+expect_table() {
+  local line want got
+  while IFS='|' read -r line want; do
+    got=$(complete_line "$line" 2>"$scratch/err")
+    [[ $got == "$want" ]] || fail "'$line' offers '$got', want '$want' ($1)"
+    [[ ! -s $scratch/err ]] || fail "'$line' wrote: $(<"$scratch/err") ($1)"
+  done
+}
+
+expect_table "/etc/ethers and the neighbour table" <<'TABLE'
+weckwerk |00:11:32:0a:0b:0c 02:00:5e:00:53:09 08:00:20:01:02:03 aa:bb:cc:dd:ee:ff
+weckwerk nas|00:11:32:0a:0b:0c
+weckwerk old|08:00:20:01:02:03
+weckwerk 00:11:3|32:0a:0b:0c
+weckwerk 02:00:5E:0|00:53:09
+weckwerk 02:00:5E:00:53:0|09
+weckwerk AA-B|AA-Bb:cc:dd:ee:ff
+weckwerk short|
+weckwerk bad|
+weckwerk x|
+weckwerk 00-05-04-37-f6-1a |
+weckwerk 00 |
+TABLE
+
+rm /etc/ethers
+expect_table "no /etc/ethers" <<'TABLE'
+weckwerk |02:00:5e:00:53:09
+weckwerk nas|
+TABLE
+
+ln -s "$(command -v awk)" "$(command -v sort)" "$(command -v cat)" "$(command -v paste)" "$scratch"
+PATH=$scratch expect_table "neither /etc/ethers nor ip" <<'TABLE'
+weckwerk |
+TABLE
+
+((failures == 0)) || { echo "$failures check(s) failed" >&2; exit 1; }
+echo "all checks passed"
