@@ -10,7 +10,7 @@
 # this machine's locale files knows only the C locale.
 if $windows; then
   locales=("C.UTF-8 "$'\x81' "C "$'\x81')
-elif [[ ${LOCALES_READABLE:-true} == true ]]; then
+elif ${WECKWERK_READS_HOST_LOCALES:-true}; then
   locales=("C.UTF-8 "$'\xc3\xbc' "C ue")
 else
   locales=("C.UTF-8 ue" "C ue")

@@ -1,13 +1,15 @@
 # Cross build of the Windows program with Debian's MinGW-w64
-# (g++-mingw-w64-x86-64); the tests run under Wine.
+# (g++-mingw-w64-x86-64 or g++-mingw-w64-i686); WECKWERK_TARGET names the
+# target, x86_64-w64-mingw32 or i686-w64-mingw32. The tests run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET)
+string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${WECKWERK_TARGET}")
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++-posix)
+set(CMAKE_RC_COMPILER ${WECKWERK_TARGET}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/${WECKWERK_TARGET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
