@@ -122,7 +122,7 @@ notices() {
 }
 # The platform's error numbers: Windows Sockets has its own, and Linux on
 # MIPS numbers some errors unlike its other ports.
-case $WECKWERK_PLATFORM/${WECKWERK_PROCESSOR:-} in
+case ${WECKWERK_PLATFORM:-posix}/${WECKWERK_PROCESSOR:-} in
   windows/*) ENETUNREACH=10051 ;;
   posix/mips*) ENETUNREACH=128 EADDRINUSE=125 ;;
   *) ENETUNREACH=101 EADDRINUSE=98 ;;
