@@ -1,8 +1,9 @@
 // udp_receiver PORT READY_FILE: receives the UDP datagrams that reach PORT
 // and writes a line for each: source, the destination address of its IP
 // header, length and payload in hex. Creates READY_FILE once it listens.
-// Ends one second after the last datagram, or ten seconds after starting
-// when none comes.
+// Ends one second after the last datagram, or a minute after starting when
+// none comes: Wine may take ten seconds to start a program where its host
+// name has to be looked up in vain.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
   if (ready == nullptr || std::fclose(ready) != 0) return 2;
 
   pollfd wait{listener, POLLIN, 0};
-  for (int timeout = 10000; poll(&wait, 1, timeout) == 1; timeout = 1000) {
+  for (int timeout = 60000; poll(&wait, 1, timeout) == 1; timeout = 1000) {
     unsigned char payload[2048];
     char control[256];
     sockaddr_in source{};
