@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdlib>
+#include <cstring>
 
 #include "cli/console.h"
 
@@ -40,6 +41,12 @@ void SetUpOutput() {
 }
 
 void Print(std::FILE* stream, const char* format, ...) {
+  // A text without conversions goes out as it is: formatting it would cost
+  // more than the sockets calls of the run.
+  if (std::strchr(format, '%') == nullptr) {
+    std::fputs(format, stream);
+    return;
+  }
   // Formatted first and handed over whole: some C libraries' printf (Wine's
   // msvcrt) writes pieces of a buffered stream out early.
   char message[kLongestMessage + 1];
