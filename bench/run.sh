@@ -37,7 +37,7 @@ median() {
 
 # wall_time_ratio WECKWERK BASELINE: the median ratio of the mean wall times.
 wall_time_ratio() {
-  local round commands ratio
+  local round commands
   for ((round = 1; round <= rounds; round++)); do
     commands=("$1 $address" "$2")
     ((round % 2)) || commands=("$2" "$1 $address")
