@@ -3,12 +3,12 @@
 # least a process can do to send the same datagram, twice: the dynamic
 # program (build/, the default preset) against the baseline linked
 # dynamically, and the static program (build-static/, the static preset)
-# against the baseline linked statically. Everything runs in a private pair
-# of network namespaces (198.51.100.0/24), so nothing reaches this machine's
-# network. For each pair it prints the wall-time ratio (hyperfine, the median
-# of ROUNDS paired rounds of RUNS runs each, alternating which goes first),
-# the user-space instructions (callgrind), peak resident memory and the
-# stripped sizes.
+# against the baseline linked statically. Everything runs in the tests'
+# sandbox, on their private test network (198.51.100.0/24), so nothing
+# reaches this machine's network. For each pair it prints the wall-time
+# ratio (hyperfine, the median of ROUNDS paired rounds of RUNS runs each,
+# alternating which goes first), the user-space instructions (callgrind),
+# peak resident memory and the stripped sizes.
 #   bench/run.sh [ROUNDS [RUNS]]      defaults: 5 rounds of 300 runs
 # Builds a preset whose program is missing; needs hyperfine, valgrind and GNU
 # time (tools/install-deps --all).
@@ -17,17 +17,15 @@ cd "$(dirname "$0")/.."
 rounds=${1:-5} runs=${2:-300}
 address=00-05-04-37-f6-1a
 
+. tests/helpers.sh
 . tests/e2e/peer_network.sh
-root_of_own_namespaces "$0" "$@" || { echo "bench: needs root or user namespaces" >&2; exit 1; }
+enter_sandbox "$0" "$@" || { echo "bench: needs root or user namespaces" >&2; exit 1; }
 for tool in hyperfine valgrind /usr/bin/time cc strip; do
   command -v "$tool" >/dev/null ||
     { echo "bench: $tool is missing: run tools/install-deps --all" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-trap 'peer_network_down; rm -rf "$work"' EXIT
-peer_network_up "weckwerk-bench-$$"
-in_net() { ip netns exec "$sender_ns" "$@"; }
+peer_network_up default || { echo "bench: cannot build the test network" >&2; exit 1; }
 
 # median: the middle of the numbers on standard input, or the mean of the
 # two middle ones.
@@ -41,23 +39,23 @@ wall_time_ratio() {
   for ((round = 1; round <= rounds; round++)); do
     commands=("$1 $address" "$2")
     ((round % 2)) || commands=("$2" "$1 $address")
-    in_net hyperfine -N --style none --warmup 30 --runs "$runs" --export-csv "$work/round.csv" "${commands[@]}" \
-      >/dev/null 2>>"$work/hyperfine.log"
+    hyperfine -N --style none --warmup 30 --runs "$runs" --export-csv "$scratch/round.csv" "${commands[@]}" \
+      >/dev/null 2>>"$scratch/hyperfine.log"
     awk -F, -v w="$1" 'NR > 1 { if (index($1, w) == 1) a = $2; else b = $2 } END { printf "%.6f\n", a / b }' \
-      "$work/round.csv"
+      "$scratch/round.csv"
   done | median
 }
 
 instructions() {
-  in_net valgrind --tool=callgrind --callgrind-out-file="$work/callgrind" "$@" >/dev/null 2>&1
-  sed -n 's/^summary: //p' "$work/callgrind"
+  valgrind --tool=callgrind --callgrind-out-file="$scratch/callgrind" "$@" >/dev/null 2>&1
+  sed -n 's/^summary: //p' "$scratch/callgrind"
 }
 
-peak() { in_net /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 
 stripped_size() {
-  strip -o "$work/stripped" "$1"
-  stat -c %s "$work/stripped"
+  strip -o "$scratch/stripped" "$1"
+  stat -c %s "$scratch/stripped"
 }
 
 printf '%-8s %11s %21s %7s %18s %22s\n' "" "wall time" "instructions" "" "peak memory (KiB)" "size stripped (bytes)"
@@ -65,9 +63,9 @@ printf '%-8s %11s %10s %10s %7s %18s %22s\n' linkage ratio weckwerk baseline rat
 for linkage in dynamic static; do
   if [[ $linkage == dynamic ]]; then preset=default build=build cflags=(); else preset=static build=build-static cflags=(-static); fi
   [[ -x $build/weckwerk ]] || { cmake --preset "$preset" && cmake --build --preset "$preset"; } >/dev/null
-  weckwerk=$PWD/$build/weckwerk baseline=$work/baseline-$linkage
+  weckwerk=$PWD/$build/weckwerk baseline=$scratch/baseline-$linkage
   cc -O2 "${cflags[@]}" -o "$baseline" bench/baseline.c
-  in_net "$weckwerk" "$address" >/dev/null && in_net "$baseline" ||
+  "$weckwerk" "$address" >/dev/null && "$baseline" ||
     { echo "bench: a send failed in the test network" >&2; exit 1; }
   ours=$(instructions "$weckwerk" "$address")
   theirs=$(instructions "$baseline")

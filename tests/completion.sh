@@ -3,29 +3,16 @@
 # neighbour table at the first argument, completes a host name of
 # /etc/ethers to its address, and passes over comments, malformed lines and
 # missing sources without a word on the terminal. It runs with an /etc/ethers
-# of its own (a mount namespace) and a neighbour entry of its own (a network
-# namespace). Arguments: COMPLETION_FILE.
+# of its own and a neighbour entry of its own, in the sandbox of helpers.sh.
+# Arguments: COMPLETION_FILE.
 set -u
 completion=$(realpath "$1")
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-failures=0
-
-if [[ ${WECKWERK_COMPLETION_NAMESPACES:-} != made ]]; then
-  user=()
-  ((EUID == 0)) || user=(--user --map-root-user)
-  if ! unshare "${user[@]}" --mount --net true 2>/dev/null; then
-    [[ ${CI:-} == true ]] && { echo "FAIL (CI cannot skip): no namespaces" >&2; exit 1; }
-    echo "SKIP: no namespaces" >&2
-    exit 77
-  fi
-  WECKWERK_COMPLETION_NAMESPACES=made exec unshare "${user[@]}" --mount --net bash "$0" "$@"
-fi
+. "$(dirname "$0")/helpers.sh"
+enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
 
 [[ -r /usr/share/bash-completion/bash_completion ]] || { echo "FAIL: bash-completion is missing" >&2; exit 1; }
-scratch=$(mktemp -d)
-trap 'umount /etc "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 # /etc as it is, but with changes that stay in this mount namespace.
-mount -t tmpfs tmpfs "$scratch" && mkdir "$scratch/upper" "$scratch/work" &&
+mkdir "$scratch/upper" "$scratch/work" &&
   mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
   { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
 cat >/etc/ethers <<'ETHERS'
@@ -97,5 +84,4 @@ PATH=$scratch expect_table "neither /etc/ethers nor ip" <<'TABLE'
 weckwerk |
 TABLE
 
-((failures == 0)) || { echo "$failures check(s) failed" >&2; exit 1; }
-echo "all checks passed"
+finish

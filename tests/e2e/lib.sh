@@ -1,9 +1,14 @@
 # Helpers of the end-to-end tests. A test script takes its own words first,
 # then "--", then the command that runs the program (an emulator first where
 # the build has one). The build sets WECKWERK_VERSION, WECKWERK_PLATFORM
-# (whose rules apply: posix or windows) and WECKWERK_PROCESSOR.
+# (whose rules apply: posix or windows) and WECKWERK_PROCESSOR. The script
+# runs in the sandbox of tests/helpers.sh: every run of the program happens
+# in its network namespace, which has no route until peer_network_up (in
+# peer_network.sh) adds one.
 set -u
 : "${WECKWERK_VERSION:?the build sets it}"
+. "$(dirname "${BASH_SOURCE[0]}")/../helpers.sh"
+enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
 
 words=()
 while (($#)) && [[ $1 != -- ]]; do words+=("$1"); shift; done
@@ -12,29 +17,17 @@ program=("$@")
 windows=false
 if [[ ${WECKWERK_PLATFORM:-posix} == windows ]]; then
   windows=true
-  # Wine makes its sockets in its wineserver, in the network namespace that
-  # started it, so a namespace's run must start its own: the one left over
-  # from an earlier run, perhaps outside, is ended first.
-  program=(bash -c 'wineserver -k 2>/dev/null; wineserver -w; exec "$@"' wine-in-namespace "${program[@]}")
+  # Wine makes a program's sockets in its wineserver, in the network
+  # namespace that started the server. So the script starts one here, for
+  # all its runs; Wine finds it in /run/user/UID, a folder of the sandbox,
+  # where no server from outside can be. Its first program starts Wine's
+  # services, which keep the error stream they were given: a log of their
+  # own, never a run's.
+  mkdir -p -m 700 "/run/user/$EUID" && wineserver -p &&
+    pgrep -x 'wineserver(32|64)?' >/dev/null && "${program[0]}" cmd /c exit >"$scratch/wine.log" 2>&1 ||
+    { echo "FAIL: cannot start a wineserver in the test's namespaces" >&2; exit 1; }
+  trap 'wineserver -k; wineserver -w' EXIT
 fi
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# skip REASON: ends the test as skipped, or as failed in CI, which must run it.
-skip() {
-  if [[ ${CI:-} == true ]]; then echo "FAIL (CI cannot skip): $1" >&2; exit 1; fi
-  echo "SKIP: $1" >&2
-  exit 77
-}
-
-finish() {
-  ((failures == 0)) || { echo "$failures check(s) failed" >&2; exit 1; }
-  echo "all checks passed"
-}
 
 # text_file NAME TEXT: writes TEXT as the platform writes a text stream.
 text_file() {
@@ -63,53 +56,28 @@ expect_run() {
 # run the program in; the program allocates nothing anyway.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
-# private_net CMD...: runs CMD in a network namespace of its own, whose
-# loopback is down and which has no route anywhere, so that no datagram can
-# leave it, whatever the program does.
-private_net() {
-  if ((EUID == 0)); then
-    unshare --net "$@"
-  else
-    unshare --user --map-root-user --net "$@"
-  fi
-}
-private_net true 2>/dev/null || skip "cannot make a network namespace here"
-
 # run ARGS...: runs the program with ARGS and sets $code to its exit code.
 # Its settings, plain variables that keep their values until set again:
-#   network  "none": a network namespace of the run's own (private_net);
-#            otherwise the name of a namespace made by peer_network_up
 #   streams  "separate": standard output to $scratch/out, the error stream to
 #            $scratch/err; "joined": both to $scratch/out; "no-reader":
 #            standard output into a pipe whose reader has gone, the error
 #            stream to $scratch/err
 #   tracer   a command put in front of the program (strace ...), or empty
-network=none streams=separate tracer=()
+streams=separate tracer=()
 run() {
-  local command=("${tracer[@]}" "${program[@]}" "$@") attempt
-  if [[ $network == none ]]; then
-    command=(private_net "${command[@]}")
-  else
-    command=(ip netns exec "$network" "${command[@]}")
-  fi
-  for attempt in 1 2 3; do
-    case $streams in
-      separate) "${command[@]}" </dev/null >"$scratch/out" 2>"$scratch/err" ;;
-      joined) "${command[@]}" </dev/null >"$scratch/out" 2>&1 ;;
-      no-reader)
-        # Opened for reading and writing, then closed for reading: a FIFO
-        # that nobody reads, without any race.
-        rm -f "$scratch/fifo" && mkfifo "$scratch/fifo" && : >"$scratch/out"
-        exec {reader}<>"$scratch/fifo" {writer}>"$scratch/fifo" {reader}<&-
-        "${command[@]}" </dev/null >&"$writer" 2>"$scratch/err" ;;
-    esac
-    code=$?
-    [[ $streams != no-reader ]] || exec {writer}>&-
-    # The program always writes its banner first. Now and then Wine fails to
-    # start a program and leaves no output at all: that run is repeated.
-    $windows && [[ ! -s $scratch/out ]] || break
-    echo "note: Wine gave no output (exit code $code), attempt $attempt" >&2
-  done
+  local command=("${tracer[@]}" "${program[@]}" "$@")
+  case $streams in
+    separate) "${command[@]}" </dev/null >"$scratch/out" 2>"$scratch/err" ;;
+    joined) "${command[@]}" </dev/null >"$scratch/out" 2>&1 ;;
+    no-reader)
+      # Opened for reading and writing, then closed for reading: a FIFO
+      # that nobody reads, without any race.
+      rm -f "$scratch/fifo" && mkfifo "$scratch/fifo" && : >"$scratch/out"
+      exec {reader}<>"$scratch/fifo" {writer}>"$scratch/fifo" {reader}<&-
+      "${command[@]}" </dev/null >&"$writer" 2>"$scratch/err" ;;
+  esac
+  code=$?
+  [[ $streams != no-reader ]] || exec {writer}>&-
 }
 
 banner=$'\nWeckwerk Personal Edition\nVersion '$WECKWERK_VERSION$' - (c) 2026 Weckwerk-Projekt\n\n'

@@ -5,14 +5,13 @@
 command -v strace >/dev/null || skip "strace is missing"
 command -v script >/dev/null || skip "script is missing"
 
-# writes ARGS...: runs the program under strace in a private network and
-# prints the file descriptor of each write, one a line.
+# writes ARGS...: runs the program under strace and prints the file descriptor of each write, one a line.
 writes() {
   local command
   printf -v command '%q ' strace -qq -o "$scratch/trace" -e trace=write,writev "${program[@]}" "$@"
   case ${words[0]} in
-    terminal) private_net script -qec "$command" /dev/null </dev/null >/dev/null ;;
-    pipe) private_net bash -c "$command 2>&1 | cat >/dev/null" </dev/null ;;
+    terminal) script -qec "$command" /dev/null </dev/null >/dev/null ;;
+    pipe) bash -c "$command 2>&1 | cat >/dev/null" </dev/null ;;
   esac
   sed -nE 's/^writev?\(([0-9]+),.*/\1/p' "$scratch/trace" | paste -sd' '
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
-# Words: receive ARGS... | no-route | failures | no-reader
+# Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
+# no-route | failures | no-reader
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -22,21 +23,18 @@ trace() {
 
 . "$(dirname "$0")/peer_network.sh"
 
-peer_network() {
-  root_of_own_namespaces "$0" "${words[@]}" -- "${program[@]}" || skip "no user namespaces"
-  trap 'peer_network_down; rm -rf "$scratch"' EXIT
-  peer_network_up "weckwerk-$$" || skip "cannot build the test network"
-}
-
 case ${words[0]} in
 receive)
   [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
-  peer_network
-  ip netns exec "$peer_ns" "$UDP_RECEIVER" 2304 "$scratch/ready" >"$scratch/received" &
+  peer_network_up "${words[1]}" || { echo "FAIL: cannot build the test network" >&2; exit 1; }
+  # The receiver stops soon after its input ends, which is when the run is over.
+  mkfifo "$scratch/sent"
+  "${in_peer[@]}" "$UDP_RECEIVER" 2304 "$scratch/ready" <"$scratch/sent" >"$scratch/received" &
   receiver=$!
+  exec {sent}>"$scratch/sent"
   for _ in {1..50}; do [[ -e $scratch/ready ]] && break; sleep 0.1; done
-  network=$sender_ns
-  if $windows; then run "${words[@]:1}"; else trace "${words[@]:1}"; fi
+  if $windows; then run "${words[@]:2}"; else trace "${words[@]:2}"; fi
+  exec {sent}>&-
   wait "$receiver" || fail "receiver failed"
   expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
   want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
@@ -77,13 +75,12 @@ TABLE
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code
   # and the report are still the run's own.
-  peer_network
   streams=no-reader
   run 00-05-04
   expect_run "format error" "" "" 2
   run 00-05-04-37-f6-1a
   expect_run "failed send" "" "$no_route_report" 1
-  network=$sender_ns
+  peer_network_up default || { echo "FAIL: cannot build the test network" >&2; exit 1; }
   run 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;

@@ -1,13 +1,14 @@
 // udp_receiver PORT READY_FILE: receives the UDP datagrams that reach PORT
 // and writes a line for each: source, the destination address of its IP
 // header, length and payload in hex. Creates READY_FILE once it listens.
-// Ends one second after the last datagram, or a minute after starting when
-// none comes: Wine may take ten seconds to start a program where its host
-// name has to be looked up in vain.
+// Ends one second after its standard input has ended (the test closes it
+// when the send is over) and the last datagram has come, so that a datagram
+// that never comes fails the test in a second, however long the run took.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,8 +39,18 @@ int main(int argc, char** argv) {
   std::FILE* ready = std::fopen(argv[2], "w");
   if (ready == nullptr || std::fclose(ready) != 0) return 2;
 
-  pollfd wait{listener, POLLIN, 0};
-  for (int timeout = 60000; poll(&wait, 1, timeout) == 1; timeout = 1000) {
+  pollfd waits[] = {{listener, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+  nfds_t watched = 2;
+  int timeout = -1;
+  while (poll(waits, watched, timeout) > 0) {
+    if (watched == 2 && waits[1].revents != 0) {
+      char discarded[64];
+      if (read(STDIN_FILENO, discarded, sizeof discarded) <= 0) {
+        watched = 1;
+        timeout = 1000;
+      }
+    }
+    if ((waits[0].revents & POLLIN) == 0) continue;
     unsigned char payload[2048];
     char control[256];
     sockaddr_in source{};

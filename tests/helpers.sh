@@ -1,0 +1,39 @@
+# Helpers of the shell tests (and of the benchmark's sandbox): a failed
+# check, a skipped test, the verdict, and namespaces that end with the script.
+
+failures=0
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# skip REASON: ends the test as skipped, or as failed in CI, which must run it.
+skip() {
+  if [[ ${CI:-} == true ]]; then echo "FAIL (CI cannot skip): $1" >&2; exit 1; fi
+  echo "SKIP: $1" >&2
+  exit 77
+}
+
+finish() {
+  ((failures == 0)) || { echo "$failures check(s) failed" >&2; exit 1; }
+  echo "all checks passed"
+}
+
+# enter_sandbox SCRIPT ARGS...: runs the script again inside namespaces of
+# its own and does not return; there it returns at once, with $scratch a
+# folder of its own. Returns 1 where the namespaces cannot be had (root, or
+# user namespaces, are needed). Inside:
+# - the network namespace has no route anywhere (its loopback is down), so
+#   no datagram leaves it;
+# - the script is the first process of a PID namespace, so every process it
+#   starts ends when it ends, however it ends (a timeout's SIGKILL
+#   included), and with them every network namespace they hold;
+# - /run is a tmpfs of a private mount namespace, gone with the last
+#   process, and holds $scratch: nothing is left behind.
+enter_sandbox() {
+  if [[ ${WECKWERK_SANDBOX:-} != inside ]]; then
+    local namespaces=(--mount --net --pid --fork --mount-proc)
+    ((EUID == 0)) || namespaces+=(--user --map-root-user)
+    unshare "${namespaces[@]}" true 2>/dev/null || return 1
+    WECKWERK_SANDBOX=inside exec unshare "${namespaces[@]}" --kill-child bash "$@"
+  fi
+  mount -t tmpfs -o mode=755 tmpfs /run && scratch=$(mktemp -d -p /run) || return 1
+}
