@@ -16,14 +16,15 @@ using ::testing::Eq;
 using ::testing::ExitedWithCode;
 
 // The calls of a successful run, each as the fake logs it.
-const char* const kRoad[] = {
+const std::string kSocket = std::to_string(kFakeSocket);
+const std::string kRoad[] = {
     "WSAStartup\n",
     "socket(AF_INET, SOCK_DGRAM, 0)\n",
-    "setsockopt(3, SOL_SOCKET, SO_BROADCAST, 1, 4)\n",
-    "bind(3, 0.0.0.0:0, 16)\n",
-    "sendto(3, 102 bytes, flags 0, 255.255.255.255:2304, 16)\n",
+    "setsockopt(" + kSocket + ", SOL_SOCKET, SO_BROADCAST, 1, 4)\n",
+    "bind(" + kSocket + ", 0.0.0.0:0, 16)\n",
+    "sendto(" + kSocket + ", 102 bytes, flags 0, 255.255.255.255:2304, 16)\n",
 };
-constexpr char kFullTeardown[] = "closesocket(3)\nWSACleanup\n";
+const std::string kFullTeardown = "closesocket(" + kSocket + ")\nWSACleanup\n";
 
 std::string RoadTo(int calls) {
   std::string road;
@@ -54,9 +55,9 @@ TEST(Sender, FailedCallIsReportedThenWhatWasAcquiredIsReleased) {
       // clang-format off
       {"WSAStartup", "DoStartup",   10091, 1, ""},
       {"socket",     "DoUdp",       24,    2, "WSACleanup\n"},
-      {"setsockopt", "DoUdpClient", 13,    3, kFullTeardown},
-      {"bind",       "DoUdpClient", -98,   4, kFullTeardown},
-      {"sendto",     "DoUdpClient", 101,   5, kFullTeardown},
+      {"setsockopt", "DoUdpClient", 13,    3, kFullTeardown.c_str()},
+      {"bind",       "DoUdpClient", -98,   4, kFullTeardown.c_str()},
+      {"sendto",     "DoUdpClient", 101,   5, kFullTeardown.c_str()},
       // clang-format on
   };
   for (const auto& c : kCases) {

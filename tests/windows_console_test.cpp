@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/console.h"
+#include "output/console.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "cli/console.h"
-#include "cli/exit_codes.h"
-#include "cli/mac_address.h"
-#include "cli/messages.h"
+#include "address/mac_address.h"
+#include "output/console.h"
+#include "output/exit_codes.h"
+#include "output/messages.h"
 #include "wake/sender.h"
 
 namespace {
@@ -18,7 +18,7 @@ void PrintUsage(const char* notice) {
   Print(stdout, kUsageLine1);
   Print(stdout, kUsageLine2);
   Print(stdout, kUsageLine3);
-  Print(stdout, notice, UmlautU());
+  PrintFormatted(stdout, notice, UmlautU());
 }
 
 }  // namespace

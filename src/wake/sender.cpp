@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/exit_codes.h"
-#include "cli/mac_address.h"
-#include "cli/messages.h"
+#include "address/mac_address.h"
+#include "output/exit_codes.h"
+#include "output/messages.h"
 #include "wake/wake_datagram.h"
 
 Socket udpSocket = INVALID_SOCKET;
@@ -24,22 +24,32 @@ sockaddr_in Ipv4Address(std::uint32_t host, std::uint16_t port) {
 
 const sockaddr* AsSockaddr(const sockaddr_in& address) { return reinterpret_cast<const sockaddr*>(&address); }
 
+// The name of a call or a routine, as a report carries it.
+template <std::size_t N>
+constexpr const char* Reported(const char (&name)[N]) {
+  static_assert(N - 1 <= kLongestInsertedText, "the report's buffer holds names up to kLongestInsertedText");
+  return name;
+}
+
 // The error number belongs to this call, so it is read before anything else.
-void CheckClientCall(int result, const char* call) {
-  if (result == SOCKET_ERROR) DoCallFailed("DoUdpClient", call, sockets::WSAGetLastError());
+template <std::size_t N>
+void CheckClientCall(int result, const char (&call)[N]) {
+  if (result == SOCKET_ERROR)
+    DoCallFailed(Reported("DoUdpClient"), Reported(call), sockets::WSAGetLastError());
 }
 
 }  // namespace
 
 void DoStartup() {
   const int result = sockets::WSAStartup();
-  if (result != 0) DoCallFailed("DoStartup", "WSAStartup", result);
+  if (result != 0) DoCallFailed(Reported("DoStartup"), Reported("WSAStartup"), result);
   winsockStarted = 1;
 }
 
 void DoUdp(std::uint16_t port) {
   udpSocket = sockets::socket(AF_INET, SOCK_DGRAM, 0);
-  if (udpSocket == INVALID_SOCKET) DoCallFailed("DoUdp", "socket", sockets::WSAGetLastError());
+  if (udpSocket == INVALID_SOCKET)
+    DoCallFailed(Reported("DoUdp"), Reported("socket"), sockets::WSAGetLastError());
   DoUdpClient(port);
 }
 
@@ -64,7 +74,7 @@ void DoUdpClient(std::uint16_t port) {
 }
 
 void DoCallFailed(const char* routine, const char* call, std::int32_t error) {
-  Print(stderr, kCallFailedReport, call, routine, static_cast<int>(error));
+  PrintFormatted(stderr, kCallFailedReport, call, routine, static_cast<int>(error));
   DoCleanup();
   std::exit(kExitNetworkFailure);
 }

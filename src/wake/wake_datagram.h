@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "wake/mac_address_length.h"
+#include "address/mac_address.h"
 
 constexpr int kWakeSyncLength = 6;
 constexpr int kWakeAddressCopies = 16;

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/mac_address.h"
+#include "address/mac_address.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#ifndef WECKWERK_CLI_EXIT_CODES_H
-#define WECKWERK_CLI_EXIT_CODES_H
+#ifndef WECKWERK_OUTPUT_EXIT_CODES_H
+#define WECKWERK_OUTPUT_EXIT_CODES_H
 
 // Every way the program ends, as callers and scripts see it.
 enum ExitCode {

@@ -1,9 +1,10 @@
-#ifndef WECKWERK_CLI_MAC_ADDRESS_H
-#define WECKWERK_CLI_MAC_ADDRESS_H
+#ifndef WECKWERK_ADDRESS_MAC_ADDRESS_H
+#define WECKWERK_ADDRESS_MAC_ADDRESS_H
 
 #include <cstdint>
 
-#include "wake/mac_address_length.h"
+// The bytes of an Ethernet hardware (MAC) address.
+constexpr int kMacAddressLength = 6;
 
 // The one-argument form has six hex fields and a separator between each two.
 constexpr int kAddressFieldCount = 2 * kMacAddressLength - 1;

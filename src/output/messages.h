@@ -1,11 +1,17 @@
-#ifndef WECKWERK_CLI_MESSAGES_H
-#define WECKWERK_CLI_MESSAGES_H
+#ifndef WECKWERK_OUTPUT_MESSAGES_H
+#define WECKWERK_OUTPUT_MESSAGES_H
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
-// Every text the program writes. Each is one message, written by one call of
-// Print. "%s" in a notice stands for the letter u-umlaut (see UmlautU).
+// Every text the program writes, each one message, written by one call:
+// Print for a text as it is, PrintFormatted for one with conversions.
+
+// The most that a message's "%s" receives, in bytes: the name of a sockets
+// call or of a routine in the failure report, or a spelling of u-umlaut in
+// a notice. Checked at compile time where those are written.
+inline constexpr std::size_t kLongestInsertedText = 15;
 
 #define WECKWERK_NOTICE "Hinweis:   "
 
@@ -16,6 +22,7 @@ inline constexpr char kUsageLine2[] = "Beispiele: Weckwerk 00-05-04-37-f6-1a\n";
 inline constexpr char kUsageLine3[] = "           Weckwerk 00:05:04:37:f6:1a\n\n";
 inline constexpr char kFormatError[] =
     "FEHLER:    MAC Adresse in Hex und mit Bindestrichen od. Doppelpunkten angeben.\n\n";
+// Formats, "%s" filled with the letter u-umlaut (see UmlautU).
 inline constexpr char kUsageNotice[] =
     WECKWERK_NOTICE "Sendet das Wake-on-LAN-Paket f%sr die MAC-Adresse an Port 2304.\n";
 inline constexpr char kFormatErrorNotice[] =
@@ -25,19 +32,26 @@ inline constexpr char kEchoHead[] = "MAC-Adresse: ";
 inline constexpr char kEchoTail[] = "\b ...";
 // Ends the echo line once the datagram is out.
 inline constexpr char kSentText[] = " Paket gesendet\n";
-// Filled with the failed call, the routine that made it and the error number.
+// A format, filled with the failed call, the routine that made it and the
+// error number.
 inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s failed with error %d\n";
 
 #undef WECKWERK_NOTICE
 
 // Buffers standard output and the standard error stream: a terminal gets each
-// message before Print returns; a file or a pipe gets everything at exit,
-// standard output first, however the process ends, and a pipe whose reader
-// has gone leaves the exit code alone. Call once, first.
+// message before the call that writes it returns; a file or a pipe gets
+// everything at exit, standard output first, however the process ends, and a
+// pipe whose reader has gone leaves the exit code alone. Call once, first.
 void SetUpOutput();
 
-// Writes one message to the stream with a single write when it is a terminal.
-void Print(std::FILE* stream, const char* format, ...);
+// Writes a message without conversions as it is, never formatting it: with
+// a single write when the stream is a terminal.
+void Print(std::FILE* stream, const char* text);
+
+// Writes a message with conversions, one of the formats above: formatted
+// whole into a buffer sized for the longest of them, then written as Print
+// writes.
+void PrintFormatted(std::FILE* stream, const char* format, ...);
 
 // Writes one byte of the echo line as "%02X-" would: two upper-case hex
 // digits and a hyphen. By hand, because the C library's formatter costs more

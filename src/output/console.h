@@ -1,5 +1,5 @@
-#ifndef WECKWERK_CLI_CONSOLE_H
-#define WECKWERK_CLI_CONSOLE_H
+#ifndef WECKWERK_OUTPUT_CONSOLE_H
+#define WECKWERK_OUTPUT_CONSOLE_H
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "cli/console.h"
+#include "output/console.h"
 
 #include <iconv.h>
 #include <langinfo.h>
@@ -8,6 +8,8 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+
+#include "output/messages.h"
 
 void SurviveMissingReader() { std::signal(SIGPIPE, SIG_IGN); }
 
@@ -19,7 +21,7 @@ const char* UmlautU() {
   iconv_t converter = iconv_open(nl_langinfo(CODESET), "UTF-8");
   // iconv_open fails with (iconv_t)-1.
   if (reinterpret_cast<std::intptr_t>(converter) == -1) return "ue";
-  static char spelling[16];
+  static char spelling[kLongestInsertedText + 1];
   char utf8[] = "\xC3\xBC";
   char* in = utf8;
   std::size_t inLeft = std::strlen(utf8);

@@ -1,8 +1,10 @@
-#include "cli/console.h"
+#include "output/console.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <windows.h>
+
+#include "output/messages.h"
 
 // Windows has no signal for it: the write just fails.
 void SurviveMissingReader() {}
@@ -17,7 +19,7 @@ const char* UmlautU() {
   const UINT codePage = GetConsoleOutputCP();
   // UTF-8 holds every character, and Windows takes no best-fit flag for it.
   const bool utf8 = codePage == CP_UTF8;
-  static char spelling[8];
+  static char spelling[kLongestInsertedText + 1];
   BOOL usedDefault = FALSE;
   const int length = WideCharToMultiByte(codePage, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, L"\u00FC", 1, spelling,
                                          sizeof spelling - 1, nullptr, utf8 ? nullptr : &usedDefault);

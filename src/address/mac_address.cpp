@@ -1,4 +1,4 @@
-#include "cli/mac_address.h"
+#include "address/mac_address.h"
 
 std::uint8_t MacAddress[kMacAddressLength];
 

@@ -1,0 +1,57 @@
+# What a Linux installation holds beside the program: the man pages, the
+# copyright and changelog, the bash completion; and the Debian package
+# (cpack -G DEB in the build directory).
+
+# Compressed without a time stamp, so that the package builds the same twice.
+find_program(GZIP gzip REQUIRED)
+function(weckwerk_gzip input output)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${GZIP} -9nc ${input} > ${output}
+    DEPENDS ${input}
+    COMMENT "Compressing ${output}")
+endfunction()
+foreach(page weckwerk.1 de/weckwerk.1)
+  configure_file(man/${page}.in man/${page} @ONLY)
+  weckwerk_gzip(${PROJECT_BINARY_DIR}/man/${page} man/${page}.gz)
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/man/weckwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/man/de/weckwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+
+# Read at configure time, so an edit configures again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE packaging/changelog)
+file(STRINGS packaging/changelog changelog_top LIMIT_COUNT 1)
+string(FIND "${changelog_top}" "weckwerk (${PROJECT_VERSION}) " version_entry)
+if(NOT version_entry EQUAL 0)
+  message(FATAL_ERROR "packaging/changelog does not begin with an entry for version ${PROJECT_VERSION}")
+endif()
+weckwerk_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog changelog.gz)
+add_custom_target(compressed_docs ALL DEPENDS man/weckwerk.1.gz man/de/weckwerk.1.gz changelog.gz)
+
+set(CPACK_PACKAGE_CONTACT "Weckwerk-Projekt <weckwerk@example.org>")
+# The licence's terms, indented as a Debian copyright file wants them.
+file(READ LICENSE license)
+string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n\n(.*)\n$" "\\1" LICENSE_TERMS "${license}")
+string(REPLACE "\n\n" "\n.\n" LICENSE_TERMS "${LICENSE_TERMS}")
+string(REPLACE "\n" "\n " LICENSE_TERMS "${LICENSE_TERMS}")
+configure_file(packaging/copyright.in copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+install(FILES completion/weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME weckwerk)
+set(CPACK_PACKAGE_VENDOR "Weckwerk-Projekt")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wake a sleeping computer on the local network (Wake-on-LAN)")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Weckwerk broadcasts one Wake-on-LAN magic packet for the MAC address\n"
+  "named on the command line, as a single UDP datagram to 255.255.255.255\n"
+  "port 2304, and ends. It keeps no state, reads no configuration and\n"
+  "writes no files.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
