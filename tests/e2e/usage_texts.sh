@@ -51,12 +51,13 @@ case ${words[0]} in
     command -v localedef >/dev/null || skip "localedef is missing"
     export LOCPATH=$scratch/locales
     mkdir "$LOCPATH"
-    for locale in de_DE.UTF-8 de_DE.ISO-8859-1 tr_TR.ISO-8859-9 de_DE.IBM850 ru_RU.KOI8-R el_GR.ISO-8859-7; do
+    for locale in de_DE.UTF-8 de_DE.ISO-8859-1 tr_TR.ISO-8859-9 de_DE.IBM850 ru_RU.KOI8-R el_GR.ISO-8859-7 \
+      de_DE.NEXTSTEP; do
       localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale" >/dev/null 2>&1 ||
         skip "cannot make the locale $locale (the package locales is missing)"
     done
     # LC_ALL|LC_CTYPE|LANG|the notice's ü; an empty field leaves the variable
-    # unset
+    # unset. NEXTSTEP is a character set without a converter.
     while IFS='|' read -r all ctype lang umlaut; do
       unset LC_ALL LC_CTYPE LANG
       [[ -z $all ]] || export LC_ALL=$all
@@ -73,12 +74,14 @@ tr_TR.ISO-8859-9|||\xfc
 de_DE.IBM850|||\x81
 ru_RU.KOI8-R|||ue
 el_GR.ISO-8859-7|||ue
+de_DE.NEXTSTEP|||ue
 xx_XX.UTF-8|||ue
 |||ue
 de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
 |de_DE.UTF-8|de_DE.IBM850|\xc3\xbc
 ||de_DE.IBM850|\x81
 |ru_RU.KOI8-R|de_DE.UTF-8|ue
+|de_DE.UTF-8|xx_XX.UTF-8|\xc3\xbc
 TABLE
     ;;
 esac
