@@ -18,6 +18,7 @@ mkdir "$scratch/upper" "$scratch/work" &&
 cat >/etc/ethers <<'ETHERS'
 # the file server
 00:11:32:0a:0b:0c nas
+00:11:32:0a:0b:0d nas2
 8:0:20:1:2:3	oldsun  # written the old way
 AA-BB-CC-DD-EE-FF printer
 00:11:32:0a:0b short
@@ -59,13 +60,20 @@ expect_table() {
 }
 
 expect_table "/etc/ethers and the neighbour table" <<'TABLE'
-weckwerk |00:11:32:0a:0b:0c 02:00:5e:00:53:09 08:00:20:01:02:03 aa:bb:cc:dd:ee:ff
+weckwerk |00:11:32:0a:0b:0c 00:11:32:0a:0b:0d 02:00:5e:00:53:09 08:00:20:01:02:03 aa:bb:cc:dd:ee:ff
 weckwerk nas|00:11:32:0a:0b:0c
+weckwerk na|nas nas2
+weckwerk nas2|00:11:32:0a:0b:0d
 weckwerk old|08:00:20:01:02:03
-weckwerk 00:11:3|32:0a:0b:0c
+weckwerk 00:11:3|32:0a:0b:0c 32:0a:0b:0d
 weckwerk 02:00:5E:0|00:53:09
 weckwerk 02:00:5E:00:53:0|09
-weckwerk AA-B|AA-Bb:cc:dd:ee:ff
+weckwerk AA-B|AA-BB-CC-DD-EE-FF
+weckwerk aa-b|aa-bb-cc-dd-ee-ff
+weckwerk AA:B|BB:CC:DD:EE:FF
+weckwerk 0011.2233.4455|00:11:22:33:44:55
+weckwerk 001122334455|00:11:22:33:44:55
+weckwerk 0011.2233.44aA|00:11:22:33:44:aA
 weckwerk short|
 weckwerk bad|
 weckwerk x|
