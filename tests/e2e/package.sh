@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package passes lintian's pedantic checks without an error or a
-# warning and installs the program, both man pages, the copyright, the
+# The Debian package passes lintian's pedantic checks without an error, a
+# warning or a hardening tag (its program is built with Debian's hardening
+# flags) and installs the program, both man pages, the copyright, the
 # changelog and the bash completion; the installed program runs, and the
 # pages render without warnings and show the usage text's examples.
 # Words: BUILD_DIR.
@@ -16,7 +17,9 @@ deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_*.deb)
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
 done
-lintian --pedantic --fail-on error,warning "${deb[0]}" >&2 || fail "lintian"
+lintian --pedantic --display-info --fail-on error,warning "${deb[0]}" >"$scratch/lintian" || fail "lintian"
+cat "$scratch/lintian" >&2
+! grep ' hardening-' "$scratch/lintian" >/dev/null || fail "lintian: the program lacks hardening flags"
 root=$scratch/root
 dpkg -x "${deb[0]}" "$root"
 for file in bin/weckwerk share/doc/weckwerk/copyright share/doc/weckwerk/changelog.gz \

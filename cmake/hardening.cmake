@@ -1,0 +1,23 @@
+# Debian's hardening flags, as dpkg-buildflags gives them with
+# hardening=+all (fortified functions, stack protector, relro, bind-now; PIE
+# is the compiler's default), for the project's own code. Optimisation and
+# debug information stay the build type's.
+find_program(DPKG_BUILDFLAGS dpkg-buildflags)
+if(NOT DPKG_BUILDFLAGS)
+  message(STATUS "dpkg-buildflags is missing (Debian package dpkg-dev): no hardening flags")
+  return()
+endif()
+foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${DPKG_BUILDFLAGS} --get ${kind}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  list(FILTER flags EXCLUDE REGEX "^-(g|O.*)$")
+  if(kind STREQUAL LDFLAGS)
+    target_link_options(weckwerk_options INTERFACE ${flags})
+  else()
+    target_compile_options(weckwerk_options INTERFACE ${flags})
+  endif()
+endforeach()
