@@ -33,12 +33,19 @@ notices ue
 run
 expect_run "installed program without arguments" "$banner$usage$usage_notice" "" 1
 
-for page in share/man/man1/weckwerk.1.gz share/man/de/man1/weckwerk.1.gz; do
+# page|its section headings
+while IFS='|' read -r page headings; do
   [[ -f $root/usr/$page ]] || { fail "$page is missing"; continue; }
-  MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>"$scratch/warnings"
+  zcat "$root/usr/$page" | groff -mdoc -ww -z 2>"$scratch/warnings"
+  LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
   for example in "weckwerk 00-05-04-37-f6-1a" "weckwerk 00:05:04:37:f6:1a" "weckwerk MAC-Adresse"; do
     grep -qF "$example" "$scratch/page" || fail "$page does not show '$example'"
   done
-done
+  got=$(LC_ALL=C.UTF-8 grep -E '^[[:upper:]][[:upper:] ]*$' "$scratch/page" | paste -sd'|')
+  [[ $got == "$headings" ]] || fail "$page: headings $got, want $headings"
+done <<'PAGES'
+share/man/man1/weckwerk.1.gz|NAME|SYNOPSIS|DESCRIPTION|FILES|EXIT STATUS|EXAMPLES|DIAGNOSTICS|SEE ALSO|CAVEATS
+share/man/de/man1/weckwerk.1.gz|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|DATEIEN|RÜCKGABEWERT|BEISPIELE|DIAGNOSE|SIEHE AUCH|WARNUNGEN
+PAGES
 finish

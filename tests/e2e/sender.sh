@@ -2,7 +2,7 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | no-reader
+# no-route | failures | no-reader | readme README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -23,19 +23,26 @@ trace() {
 
 . "$(dirname "$0")/peer_network.sh"
 
-case ${words[0]} in
-receive)
+# receive ROUTE ARGS...: runs the program with ARGS (traced where strace
+# works) on the test network with ROUTE, the peer listening at port 2304;
+# $scratch/received then holds what the peer received.
+receive() {
   [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
-  peer_network_up "${words[1]}" || { echo "FAIL: cannot build the test network" >&2; exit 1; }
+  peer_network_up "$1" || { echo "FAIL: cannot build the test network" >&2; exit 1; }
   # The receiver stops soon after its input ends, which is when the run is over.
   mkfifo "$scratch/sent"
   "${in_peer[@]}" "$UDP_RECEIVER" 2304 "$scratch/ready" <"$scratch/sent" >"$scratch/received" &
-  receiver=$!
+  local receiver=$! sent
   exec {sent}>"$scratch/sent"
   for _ in {1..50}; do [[ -e $scratch/ready ]] && break; sleep 0.1; done
-  if $windows; then run "${words[@]:2}"; else trace "${words[@]:2}"; fi
+  if $windows; then run "${@:2}"; else trace "${@:2}"; fi
   exec {sent}>&-
   wait "$receiver" || fail "receiver failed"
+}
+
+case ${words[0]} in
+receive)
+  receive "${words[@]:1}"
   expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
   want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
   [[ $(<"$scratch/received") == "$want" ]] || fail "peer received: $(<"$scratch/received")"
@@ -44,6 +51,17 @@ setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
 bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
 sendto(S, ""..., 102, 0, {sa_family=AF_INET, sin_port=htons(2304), sin_addr=inet_addr("255.255.255.255")}, 16) = 102
 close(S) = 0' ]] || fail "system calls: $trace"
+  ;;
+readme)
+  # The README's run without a network, as given but for the program's
+  # path, where a datagram that left the program's namespace would reach
+  # the peer by the default route.
+  read -ra readme_command < <(sed -n 's|^    \(unshare -rn build/weckwerk .*\)$|\1|p' "${words[1]}")
+  [[ ${readme_command[*]:0:2} == "unshare -rn" ]] || { echo "FAIL: the README has no such command" >&2; exit 1; }
+  program=("${readme_command[@]:0:2}" "${program[@]}")
+  receive default "${readme_command[@]:3}"
+  expect_run "${readme_command[*]}" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
+  [[ ! -s $scratch/received ]] || fail "the peer received: $(<"$scratch/received")"
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
