@@ -1,9 +1,11 @@
 # Cross build of the Linux programs with Debian's cross compilers
-# (g++-aarch64-linux-gnu, g++-arm-linux-gnueabihf, g++-mips-linux-gnu);
-# WECKWERK_TARGET names the target. The tests run under qemu-user, which
-# needs no system root for static programs.
+# (g++-<triplet>); WECKWERK_TARGET names the target. The tests run under
+# qemu-user as the processor WECKWERK_QEMU_CPU, the oldest one promised, so
+# that no instruction beyond it goes unseen. A dynamic program runs with the
+# C library that Debian installs for its architecture (libc6:arm64, say),
+# as on its own machine; the cross compiler's copy breaks fork under qemu.
 set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET)
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_QEMU_CPU)
 string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${WECKWERK_TARGET}")
 
 set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
@@ -14,5 +16,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-find_program(QEMU qemu-${CMAKE_SYSTEM_PROCESSOR} REQUIRED)
+# qemu calls the 32-bit x86 machine i386.
+set(qemu_machine ${CMAKE_SYSTEM_PROCESSOR})
+if(qemu_machine STREQUAL "i686")
+  set(qemu_machine i386)
+endif()
+find_program(QEMU qemu-${qemu_machine} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU})
+if(WECKWERK_QEMU_CPU)
+  list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${WECKWERK_QEMU_CPU})
+endif()

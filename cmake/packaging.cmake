@@ -54,4 +54,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Folders made while packing do not follow the umask.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+if(CMAKE_CROSSCOMPILING)
+  # The target's architecture, and its C library (installed for it through
+  # multiarch) for the dependencies that dpkg-shlibdeps reads off the program.
+  find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
+  foreach(variable DEB_HOST_ARCH DEB_HOST_MULTIARCH)
+    execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${WECKWERK_TARGET} -q ${variable}
+      OUTPUT_VARIABLE ${variable} OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DEB_HOST_ARCH})
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${DEB_HOST_MULTIARCH})
+endif()
 include(CPack)

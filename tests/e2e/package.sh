@@ -2,9 +2,11 @@
 # The Debian package passes lintian's pedantic checks without an error, a
 # warning or a hardening tag (its program is built with Debian's hardening
 # flags) and installs the program, both man pages, the copyright, the
-# changelog and the bash completion; the installed program runs, and the
-# pages render without warnings and show the usage text's examples.
-# Words: BUILD_DIR.
+# changelog and the bash completion; the installed program runs (under the
+# build's emulator), and the pages render without warnings, show the usage
+# text's examples and their own language's headings.
+# Words: BUILD_DIR [ARCHITECTURE] (the package's, where it is not this
+# machine's).
 . "$(dirname "$0")/lib.sh"
 for tool in dpkg-deb man lintian; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
@@ -12,7 +14,7 @@ done
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
-deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_*.deb)
+deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_${words[1]:-$(dpkg --print-architecture)}.deb)
 [[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_${WECKWERK_VERSION} package" >&2; exit 1; }
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
@@ -27,7 +29,7 @@ for file in bin/weckwerk share/doc/weckwerk/copyright share/doc/weckwerk/changel
   [[ -f $root/usr/$file ]] || fail "$file is missing"
 done
 
-program=("$root/usr/bin/weckwerk")
+program=("${program[@]:0:${#program[@]}-1}" "$root/usr/bin/weckwerk")
 export LC_ALL=C
 notices ue
 run
