@@ -84,5 +84,5 @@ void PrintFormatted(std::FILE* stream, const char* format, ...) {
 void PrintEchoByte(std::uint8_t byte) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
   const char text[] = {kHexDigits[byte >> 4], kHexDigits[byte & 0xF], '-', '\0'};
-  std::fputs(text, stdout);
+  Print(stdout, text);
 }

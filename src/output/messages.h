@@ -9,8 +9,9 @@
 // Print for a text as it is, PrintFormatted for one with conversions.
 
 // The most that a message's "%s" receives, in bytes: the name of a sockets
-// call or of a routine in the failure report, or a spelling of u-umlaut in
-// a notice. Checked at compile time where those are written.
+// call or of a routine in the failure report (the sender checks its names at
+// compile time), or a spelling of u-umlaut in a notice (UmlautU's buffer
+// holds no more).
 inline constexpr std::size_t kLongestInsertedText = 15;
 
 #define WECKWERK_NOTICE "Hinweis:   "
