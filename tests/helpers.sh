@@ -27,7 +27,8 @@ finish() {
 #   starts ends when it ends, however it ends (a timeout's SIGKILL
 #   included), and with them every network namespace they hold;
 # - /run is a tmpfs of a private mount namespace, gone with the last
-#   process, and holds $scratch: nothing is left behind.
+#   process, and holds $scratch, which is also TMPDIR for every tool the
+#   script runs: nothing is left behind.
 enter_sandbox() {
   if [[ ${WECKWERK_SANDBOX:-} != inside ]]; then
     local namespaces=(--mount --net --pid --fork --mount-proc)
@@ -36,4 +37,5 @@ enter_sandbox() {
     WECKWERK_SANDBOX=inside exec unshare "${namespaces[@]}" --kill-child bash "$@"
   fi
   mount -t tmpfs -o mode=755 tmpfs /run && scratch=$(mktemp -d -p /run) || return 1
+  export TMPDIR=$scratch
 }
