@@ -20,7 +20,7 @@ address=00-05-04-37-f6-1a
 . tests/helpers.sh
 . tests/e2e/peer_network.sh
 enter_sandbox "$0" "$@" || { echo "bench: needs root or user namespaces" >&2; exit 1; }
-for tool in hyperfine valgrind /usr/bin/time cc strip dpkg-buildflags; do
+for tool in hyperfine valgrind /usr/bin/time cc strip; do
   command -v "$tool" >/dev/null ||
     { echo "bench: $tool is missing: run tools/install-deps --all" >&2; exit 1; }
 done
@@ -61,16 +61,11 @@ stripped_size() {
 printf '%-8s %11s %21s %7s %18s %22s\n' "" "wall time" "instructions" "" "peak memory (KiB)" "size stripped (bytes)"
 printf '%-8s %11s %10s %10s %7s %18s %22s\n' linkage ratio weckwerk baseline ratio "weckwerk/baseline" "weckwerk/baseline"
 for linkage in dynamic static; do
-  if [[ $linkage == dynamic ]]; then
-    # Debian's hardening flags, as cmake/hardening.cmake gives them to weckwerk.
-    preset=default build=build
-    mapfile -t cflags < <(for kind in CPPFLAGS CFLAGS LDFLAGS; do
-      DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$kind"
-    done | tr ' ' '\n' | grep -vxE -e '' -e '-(g|O.*)')
-  else
-    preset=static build=build-static cflags=(-static)
-  fi
+  if [[ $linkage == dynamic ]]; then preset=default build=build; else preset=static build=build-static; fi
   [[ -x $build/weckwerk ]] || { cmake --preset "$preset" && cmake --build --preset "$preset"; } >/dev/null
+  # The dynamic program's hardening flags, as its build wrote them down.
+  cflags=(-static)
+  [[ $linkage == static ]] || mapfile -t cflags < <(grep -v '^$' "$build/hardening-flags" 2>/dev/null)
   weckwerk=$PWD/$build/weckwerk baseline=$scratch/baseline-$linkage
   cc -O2 "${cflags[@]}" -o "$baseline" bench/baseline.c
   "$weckwerk" "$address" >/dev/null && "$baseline" ||
