@@ -65,19 +65,26 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 #   tracer   a command put in front of the program (strace ...), or empty
 streams=separate tracer=()
 run() {
-  local command=("${tracer[@]}" "${program[@]}" "$@")
-  case $streams in
-    separate) "${command[@]}" </dev/null >"$scratch/out" 2>"$scratch/err" ;;
-    joined) "${command[@]}" </dev/null >"$scratch/out" 2>&1 ;;
-    no-reader)
-      # Opened for reading and writing, then closed for reading: a FIFO
-      # that nobody reads, without any race.
-      rm -f "$scratch/fifo" && mkfifo "$scratch/fifo" && : >"$scratch/out"
-      exec {reader}<>"$scratch/fifo" {writer}>"$scratch/fifo" {reader}<&-
-      "${command[@]}" </dev/null >&"$writer" 2>"$scratch/err" ;;
-  esac
-  code=$?
-  [[ $streams != no-reader ]] || exec {writer}>&-
+  local command=("${tracer[@]}" "${program[@]}" "$@") attempt
+  for attempt in 1 2; do
+    case $streams in
+      separate) "${command[@]}" </dev/null >"$scratch/out" 2>"$scratch/err" ;;
+      joined) "${command[@]}" </dev/null >"$scratch/out" 2>&1 ;;
+      no-reader)
+        # Opened for reading and writing, then closed for reading: a FIFO
+        # that nobody reads, without any race.
+        rm -f "$scratch/fifo" && mkfifo "$scratch/fifo" && : >"$scratch/out"
+        exec {reader}<>"$scratch/fifo" {writer}>"$scratch/fifo" {reader}<&-
+        "${command[@]}" </dev/null >&"$writer" 2>"$scratch/err" ;;
+    esac
+    code=$?
+    [[ $streams != no-reader ]] || exec {writer}>&-
+    # Once in some thousands of runs, Wine's loader fails to load the program
+    # at all and hands it to start.exe, which fails too and says so: the
+    # program never ran. That launch alone is made once more, with a note.
+    $windows && grep -q 'ShellExecuteEx failed' "$scratch/out" || break
+    echo "note: Wine did not start the program (attempt $attempt): $(tr -d '\r' <"$scratch/out")" >&2
+  done
 }
 
 banner=$'\nWeckwerk Personal Edition\nVersion '$WECKWERK_VERSION$' - (c) 2026 Weckwerk-Projekt\n\n'
