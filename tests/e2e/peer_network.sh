@@ -10,10 +10,13 @@
 # 255.255.255.255 alone. Sets in_peer to the command that runs a command in
 # the peer's namespace.
 peer_network_up() {
-  unshare --net sleep infinity &
-  local peer=$!
-  # Until unshare has made the namespace, the process is still in this one.
-  while [[ -e /proc/$peer && $(readlink "/proc/$peer/ns/net") == $(readlink /proc/$$/ns/net) ]]; do sleep 0.01; done
+  local peer ready
+  # The peer says a line once it is in a network namespace of its own, and
+  # nothing is done to it before: no polling, no race.
+  exec {ready}< <(exec unshare --net bash -c 'echo in && exec sleep infinity')
+  peer=$!
+  read -r -u "$ready" _ || { echo "peer_network_up: the peer has no namespace" >&2; return 1; }
+  exec {ready}<&-
   in_peer=(nsenter "--net=/proc/$peer/ns/net")
   ip link add veth-sender type veth peer name veth-peer netns "$peer" &&
     ip addr add 198.51.100.1/24 dev veth-sender && ip link set veth-sender up &&
