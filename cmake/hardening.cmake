@@ -4,6 +4,8 @@
 # debug information stay the build type's. The flags are also written to
 # hardening-flags in the build directory, one a line, for the benchmark's
 # baseline.
+# WECKWERK_HARDENED tells the package test whether the flags were found.
+set(WECKWERK_HARDENED false)
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(NOT DPKG_BUILDFLAGS)
   message(STATUS "dpkg-buildflags is missing (Debian package dpkg-dev): no hardening flags")
@@ -26,3 +28,4 @@ foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     target_compile_options(weckwerk_options INTERFACE ${flags})
   endif()
 endforeach()
+set(WECKWERK_HARDENED true)

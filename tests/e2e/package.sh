@@ -11,10 +11,12 @@
 for tool in dpkg-deb man lintian; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
+[[ ${WECKWERK_HARDENED:-} == true ]] ||
+  skip "dpkg-buildflags was missing when the build was configured, so the program lacks Debian's hardening flags: run tools/install-deps (Debian package dpkg-dev) and configure again"
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
-deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_${words[1]:-$(dpkg --print-architecture)}.deb)
+deb=("$scratch/package/weckwerk_${WECKWERK_VERSION}_${words[1]:-$(dpkg --print-architecture)}.deb")
 [[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_${WECKWERK_VERSION} package" >&2; exit 1; }
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
@@ -32,6 +34,7 @@ done
 program=("${program[@]:0:${#program[@]}-1}" "$root/usr/bin/weckwerk")
 export LC_ALL=C
 notices ue
+# shellcheck disable=SC2119 # without arguments
 run
 expect_run "installed program without arguments" "$banner$usage$usage_notice" "" 1
 
