@@ -67,5 +67,12 @@ if(CMAKE_CROSSCOMPILING)
   endforeach()
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DEB_HOST_ARCH})
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${DEB_HOST_MULTIARCH})
+  if(DEB_HOST_ARCH STREQUAL "armhf")
+    # An armhf system on an ARMv6 processor gets a refusal, not a program
+    # that dies of an illegal instruction.
+    configure_file(packaging/preinst-armhf.in preinst @ONLY)
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/preinst)
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+  endif()
 endif()
 include(CPack)

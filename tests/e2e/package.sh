@@ -4,7 +4,8 @@
 # flags) and installs the program, both man pages, the copyright, the
 # changelog and the bash completion; the installed program runs (under the
 # build's emulator), and the pages render without warnings, show the usage
-# text's examples and their own language's headings.
+# text's examples and their own language's headings. The armhf package
+# refuses to install on an ARMv6 processor.
 # Words: BUILD_DIR [ARCHITECTURE] (the package's, where it is not this
 # machine's).
 . "$(dirname "$0")/lib.sh"
@@ -13,6 +14,10 @@ for tool in dpkg-deb man lintian; do
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
   skip "dpkg-buildflags was missing when the build was configured, so the program lacks Debian's hardening flags: run tools/install-deps (Debian package dpkg-dev) and configure again"
+# Debian's busybox for armel (ARMv5TE), which runs on an ARMv6 processor;
+# tools/install-deps --all unpacks it there.
+armel_busybox=/usr/local/lib/weckwerk/busybox-armel
+[[ ${words[1]:-} != armhf || -x $armel_busybox ]] || skip "$armel_busybox is missing: run tools/install-deps --all"
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
@@ -30,6 +35,23 @@ for file in bin/weckwerk share/doc/weckwerk/copyright share/doc/weckwerk/changel
   share/bash-completion/completions/weckwerk; do
   [[ -f $root/usr/$file ]] || fail "$file is missing"
 done
+
+if [[ ${words[1]:-} == armhf ]]; then
+  # Its program is built for ARMv7: on an ARMv6 processor (Raspberry Pi 1,
+  # Zero, Zero W, whose system says armhf) the preinst stops the install
+  # with one line; qemu's uname -m names the processor as the kernel does.
+  dpkg-deb -e "${deb[0]}" "$scratch/control"
+  # processor|exit code|error stream
+  while IFS='|' read -r cpu want_code want_err; do
+    code=0
+    qemu-arm -cpu "$cpu" "$armel_busybox" sh "$scratch/control/preinst" install 2>"$scratch/err" || code=$?
+    [[ $code == "$want_code" && $(<"$scratch/err") == "$want_err" ]] ||
+      fail "preinst on $cpu: exit code $code, error stream '$(<"$scratch/err")'"
+  done <<ROWS
+arm1176|1|weckwerk: this package's program needs ARMv7, this processor is armv6l: take weckwerk-$WECKWERK_VERSION-linux-armel.tar.gz instead
+cortex-a7|0|
+ROWS
+fi
 
 program=("${program[@]:0:${#program[@]}-1}" "$root/usr/bin/weckwerk")
 export LC_ALL=C
