@@ -1,6 +1,6 @@
 # What a Linux installation holds beside the program: the man pages, the
-# copyright and changelog, the bash completion; and the Debian package
-# (cpack -G DEB in the build directory).
+# copyright and changelog, the bash completion; and the Debian and RPM
+# packages (cpack -G DEB, cpack -G RPM in the build directory).
 
 # Compressed without a time stamp, so that the package builds the same twice.
 find_program(GZIP gzip REQUIRED)
@@ -67,7 +67,11 @@ if(CMAKE_CROSSCOMPILING)
   endforeach()
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DEB_HOST_ARCH})
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${DEB_HOST_MULTIARCH})
+  # rpm names the architecture after the processor (aarch64), and armhf
+  # armv7hl.
+  set(CPACK_RPM_PACKAGE_ARCHITECTURE ${CMAKE_SYSTEM_PROCESSOR})
   if(DEB_HOST_ARCH STREQUAL "armhf")
+    set(CPACK_RPM_PACKAGE_ARCHITECTURE armv7hl)
     # An armhf system on an ARMv6 processor gets a refusal, not a program
     # that dies of an illegal instruction.
     configure_file(packaging/preinst-armhf.in preinst @ONLY)
@@ -75,4 +79,29 @@ if(CMAKE_CROSSCOMPILING)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   endif()
 endif()
+
+# The RPM package holds the same files; rpm finds its dependencies in the
+# program itself. Built from the same commit it is the same file byte for
+# byte, given SOURCE_DATE_EPOCH (tools/release sets it): the build time and
+# every file's time come from it, and no host name goes in.
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_SUMMARY "Wake a sleeping computer on the local network (Wake-on-LAN)")
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_RPM_PACKAGE_LICENSE MIT)
+set(CPACK_RPM_PACKAGE_GROUP "Applications/Internet")
+string(CONCAT CPACK_RPM_SPEC_MORE_DEFINE
+  "%define packager ${CPACK_PACKAGE_CONTACT}\n"
+  "%define _build_id_links none\n"
+  "%define _buildhost reproducible\n"
+  "%define use_source_date_epoch_as_buildtime 1\n"
+  "%define clamp_mtime_to_source_date_epoch 1")
+# Folders that the system's own packages own.
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+  /usr/share/man /usr/share/man/man1 /usr/share/man/de /usr/share/man/de/man1
+  /usr/share/bash-completion /usr/share/bash-completion/completions
+  /usr/share/zsh /usr/share/zsh/site-functions /usr/share/fish /usr/share/fish/vendor_completions.d)
+# zsh on Fedora and openSUSE reads site-functions, Debian's vendor-completions.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/rpm-zsh-folder.cmake)
+# CPack has stripped the program already, with the target's own strip.
+set(CPACK_RPM_SPEC_INSTALL_POST /bin/true)
 include(CPack)

@@ -5,11 +5,12 @@
 # changelog and the bash completion; the installed program runs (under the
 # build's emulator), and the pages render without warnings, show the usage
 # text's examples and their own language's headings. The armhf package
-# refuses to install on an ARMv6 processor.
-# Words: BUILD_DIR [ARCHITECTURE] (the package's, where it is not this
-# machine's).
+# refuses to install on an ARMv6 processor. The RPM package passes rpmlint,
+# holds the same files and installs with rpm.
+# Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
+# they are not this machine's).
 . "$(dirname "$0")/lib.sh"
-for tool in dpkg-deb man lintian; do
+for tool in dpkg-deb man lintian rpm rpmlint; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
@@ -53,12 +54,33 @@ cortex-a7|0|
 ROWS
 fi
 
-program=("${program[@]:0:${#program[@]}-1}" "$root/usr/bin/weckwerk")
+# The RPM package, with the dependencies that rpm reads off the program,
+# holds the same files; installed into a root without a C library package,
+# so without the dependency check.
+cpack --config "${words[0]}/CPackConfig.cmake" -G RPM -B "$scratch/rpm" >/dev/null ||
+  { echo "FAIL: cpack -G RPM" >&2; exit 1; }
+rpm_file=$scratch/rpm/weckwerk-$WECKWERK_VERSION-1.${words[2]:-$(uname -m)}.rpm
+[[ -f $rpm_file ]] || { echo "FAIL: no ${rpm_file##*/}" >&2; exit 1; }
+rpmlint -c "$(dirname "$0")/../../packaging/rpmlint.toml" "$rpm_file" >"$scratch/rpmlint" || fail "rpmlint"
+grep ': [EW]: ' "$scratch/rpmlint" >&2
+rpm -qRp "$rpm_file" | grep -q '^libc\.so\.6' || fail "the RPM package does not require libc.so.6"
+rpm -qlp "$rpm_file" | diff - <(printf '/usr/%s\n' bin/weckwerk share/bash-completion/completions/weckwerk \
+  share/doc/weckwerk share/doc/weckwerk/changelog.gz share/doc/weckwerk/copyright \
+  share/fish/vendor_completions.d/weckwerk.fish share/man/de/man1/weckwerk.1.gz share/man/man1/weckwerk.1.gz \
+  share/zsh/site-functions/_weckwerk) >&2 || fail "rpm -qlp: the RPM package holds other files (<) or lacks some (>)"
+rpm_root=$scratch/rpm-root
+rpm_at_root=(rpm --root "$rpm_root" --dbpath /var/lib/rpm --nodeps --force-debian)
+"${rpm_at_root[@]}" --ignorearch -i "$rpm_file" || fail "rpm --root: the RPM package does not install"
+"${rpm_at_root[@]}" -V weckwerk || fail "rpm --root: the installed files differ from the RPM package's"
+
 export LC_ALL=C
 notices ue
-# shellcheck disable=SC2119 # without arguments
-run
-expect_run "installed program without arguments" "$banner$usage$usage_notice" "" 1
+for installed in "$root" "$rpm_root"; do
+  program=("${program[@]:0:${#program[@]}-1}" "$installed/usr/bin/weckwerk")
+  # shellcheck disable=SC2119 # without arguments
+  run
+  expect_run "program installed into ${installed##*/} without arguments" "$banner$usage$usage_notice" "" 1
+done
 
 # page|its section headings
 while IFS='|' read -r page headings; do
