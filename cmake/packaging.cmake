@@ -100,8 +100,9 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1 /usr/share/man/de /usr/share/man/de/man1
   /usr/share/bash-completion /usr/share/bash-completion/completions
   /usr/share/zsh /usr/share/zsh/site-functions /usr/share/fish /usr/share/fish/vendor_completions.d)
-# zsh on Fedora and openSUSE reads site-functions, Debian's vendor-completions.
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/rpm-zsh-folder.cmake)
+# Before packing: the zsh completion where zsh reads it on Fedora and
+# openSUSE, and every file's time new, for rpm to lower to SOURCE_DATE_EPOCH.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/rpm-staging.cmake)
 # CPack has stripped the program already, with the target's own strip.
 set(CPACK_RPM_SPEC_INSTALL_POST /bin/true)
 include(CPack)
