@@ -19,6 +19,8 @@ done
 # tools/install-deps --all unpacks it there.
 armel_busybox=/usr/local/lib/weckwerk/busybox-armel
 [[ ${words[1]:-} != armhf || -x $armel_busybox ]] || skip "$armel_busybox is missing: run tools/install-deps --all"
+# rpm keeps a database in ~/.rpmdb on Debian, and reads ~/.rpmmacros.
+export HOME=$scratch
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
