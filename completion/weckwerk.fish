@@ -2,12 +2,12 @@
 # first argument it offers the MAC addresses this machine knows, from
 # /etc/ethers and the neighbour table (ip neigh), each described by its host
 # name, and completes a host name from /etc/ethers to its address where no
-# other name and no address begins with the word. It never offers a text
-# that the program would read as another address. Whatever is missing or
-# malformed just gives fewer candidates. fish keeps only the candidates that
-# the word matches, or whose description it matches: the colon form of a
-# pasted address carries the word as its description, so that fish puts it
-# in the word's place.
+# other name and no address begins with the word. It never offers or
+# inserts a text that the program would read as another address. Whatever
+# is missing or malformed just gives fewer candidates. fish keeps only the
+# candidates that the word matches, or whose description it matches: the
+# colon form of a pasted address carries the word as its description, so
+# that fish puts it in the word's place.
 
 # The known addresses, one a line, as "address" or "address name", each
 # address as six two-digit lower-case hex bytes joined by colons, once with
@@ -81,6 +81,18 @@ function __weckwerk_candidates
         for i in (seq (count $names))
             printf '%s\t%s\n' $names[$i] $macs[$i]
         end
+    end
+    # Candidates that differ only in the last byte (the ports of one card)
+    # begin alike into it, and fish would insert that beginning, which the
+    # program reads as another whole address: 00:11:32:0a:0b:0 is sent as
+    # 00:11:32:0a:0b:00. Their beginning up to the fifth separator, one more
+    # candidate, stops it there (and a word that reaches into the last byte,
+    # the user's own, does not match it).
+    set -l offered (string replace -r '\t.*' '' -- $addresses) $names
+    set -l sixth (string sub -l 16 -- $offered | sort -u)
+    if test (count $sixth) -eq 1 -a (string length -- "$sixth[1]") -eq 16
+        and test (printf '%s\n' $offered | sort -u | count) -gt 1
+        string sub -l 15 -- $sixth
     end
 end
 
