@@ -38,6 +38,8 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 install(FILES completion/weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES completion/_weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES completion/weckwerk.fish DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME weckwerk)

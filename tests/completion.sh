@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# The bash completion offers the addresses of /etc/ethers and of the
-# neighbour table at the first argument, completes a host name of
-# /etc/ethers to its address, and passes over comments, malformed lines and
-# missing sources without a word on the terminal. It runs with an /etc/ethers
-# of its own and a neighbour entry of its own, in the sandbox of helpers.sh.
-# Arguments: COMPLETION_FILE.
+# The completions for bash, zsh and fish offer the addresses of /etc/ethers
+# and of the neighbour table at the first argument, complete a host name of
+# /etc/ethers to its address where no other name begins with the word,
+# insert no common beginning that reaches into the last byte (the program
+# reads 00:11:32:0a:0b:0 as an address), and pass over comments, malformed
+# lines and missing sources without a word on the terminal. Each row is
+# read by all three: bash's completion function called as bash calls it, a
+# real interactive zsh with compinit, fish's complete -C. It runs with an
+# /etc/ethers and neighbour entries of its own, in the sandbox of helpers.sh.
+# Arguments: the bash, zsh and fish completion files.
 set -u
-completion=$(realpath "$1")
+export LC_ALL=C
+bash_completion=$(realpath "$1") zsh_completion=$(realpath "$2") fish_completion=$(realpath "$3")
 . "$(dirname "$0")/helpers.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
+for shell in zsh fish; do
+  command -v "$shell" >/dev/null || skip "$shell is missing"
+done
 
 [[ -r /usr/share/bash-completion/bash_completion ]] || { echo "FAIL: bash-completion is missing" >&2; exit 1; }
 # /etc as it is, but with changes that stay in this mount namespace.
+# shellcheck disable=SC2015 # the last part ends the script
 mkdir "$scratch/upper" "$scratch/work" &&
   mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
   { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
@@ -21,59 +30,150 @@ cat >/etc/ethers <<'ETHERS'
 00:11:32:0a:0b:0d nas2
 8:0:20:1:2:3	oldsun  # written the old way
 AA-BB-CC-DD-EE-FF printer
+12:34:56:78:9a:bc aab
 00:11:32:0a:0b short
 zz:11:32:0a:0b:0c bad
 00:11:32:0a:0b:0c:0d long
 192.0.2.1
 ETHERS
+# shellcheck disable=SC2015 # the last part ends the script
 ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
-  ip neigh add 198.51.100.9 lladdr 02:00:5e:00:53:09 dev wake0 nud permanent ||
-  { echo "FAIL: cannot make the neighbour entry" >&2; exit 1; }
+  ip neigh add 198.51.100.9 lladdr 02:00:5e:00:53:09 dev wake0 nud permanent &&
+  ip neigh add 198.51.100.10 lladdr 00:11:32:0A:0B:0C dev wake0 nud permanent ||
+  { echo "FAIL: cannot make the neighbour entries" >&2; exit 1; }
 
 . /usr/share/bash-completion/bash_completion
-. "$completion"
+# shellcheck source=../completion/weckwerk
+. "$bash_completion"
+shopt -s extglob
 
-# complete LINE: what the completion offers at the end of LINE, the words
-# split as bash splits them, at blanks and around colons; one a line.
-complete_line() {
-  local line=$1 word
+# bash_offers LINE: what the bash completion offers at the end of LINE, one
+# a line, each as the whole word (bash has it without the word's part up to
+# its last colon), the words split as bash splits them, at blanks and around
+# colons.
+bash_offers() {
+  local line=$1 word=${1##* } candidate
   COMP_WORDS=()
-  for word in $line; do
-    while [[ $word == *:* ]]; do COMP_WORDS+=("${word%%:*}" ":"); word=${word#*:}; done
-    COMP_WORDS+=("$word")
+  for candidate in $line; do
+    while [[ $candidate == *:* ]]; do COMP_WORDS+=("${candidate%%:*}" ":"); candidate=${candidate#*:}; done
+    COMP_WORDS+=("$candidate")
   done
   [[ $line == *" " ]] && COMP_WORDS+=("")
   COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) COMP_LINE=$line COMP_POINT=${#line}
   COMPREPLY=()
   _weckwerk weckwerk "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-  printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' '
+  for candidate in "${COMPREPLY[@]}"; do echo "${word%"${word##*:}"}$candidate"; done
 }
 
-# LINE|what it offers
-expect_table() {
-  local line want got
-  while IFS='|' read -r line want; do
-    got=$(complete_line "$line" 2>"$scratch/err")
-    [[ $got == "$want" ]] || fail "'$line' offers '$got', want '$want' ($1)"
-    [[ ! -s $scratch/err ]] || fail "'$line' wrote: $(<"$scratch/err") ($1)"
+# bash_tab LINE: LINE after one TAB, as readline changes it: the sole
+# candidate and a blank in place of the word, or the candidates' common
+# prefix where it is longer than the word. A TAB that changed the line is
+# not the second one, which only lists; so TAB TAB is bash_tab twice.
+bash_tab() {
+  local line=$1 word=${1##* } prefix candidate candidates
+  mapfile -t candidates < <(bash_offers "$line")
+  ((${#candidates[@]})) || { echo "$line"; return; }
+  ((${#candidates[@]} == 1)) && { echo "${line%"$word"}${candidates[0]} "; return; }
+  prefix=${candidates[0]}
+  for candidate in "${candidates[@]}"; do
+    while [[ $candidate != "$prefix"* ]]; do prefix=${prefix%?}; done
   done
+  ((${#prefix} > ${#word})) && line=${line%"$word"}$prefix
+  echo "$line"
+}
+
+# zsh, interactive, with compinit and _weckwerk on fpath, driven through a
+# pseudo-terminal by zpty. For each LINE it reads it prints what zsh lists
+# at LINE (list-choices, the list a TAB shows), as "candidate" or
+# "candidate=description" words, then "|" and the line after TAB TAB. A
+# widget prints the line between <<< and >>>, which tells where a key's
+# output ends.
+zsh_driver=$(
+  cat <<'ZSH'
+zmodload zsh/zpty || exit 1
+zpty shell "TERM=dumb COLUMNS=80 zsh -f -i"
+zpty -w shell "fpath=($1 \$fpath); autoload -Uz compinit && compinit -u -D; unset zle_bracketed_paste
+  show() { print -rn -- \$'\\x3c<<'\"\$BUFFER>>\"\$'\\x3e' }; zle -N show
+  bindkey '^Xs' show; bindkey '^Xl' list-choices"
+zpty -w -n shell $'\C-xs'
+zpty -r shell output '*<<<>>>'
+while IFS= read -r line; do
+  zpty -w -n shell "$line"$'\t\t\C-xs\C-u'
+  zpty -r shell tabbed '*<<<*>>>'
+  zpty -w -n shell "$line"$'\C-xl\C-xs\C-u'
+  zpty -r shell output '*<<<*>>>'
+  lines=("${(@f)${output//$'\r'}}") entries=()
+  for listed in "${(@)lines[2,-2]}"; do
+    words=(${=listed})
+    if [[ $words[-2] == -- ]]; then
+      for word in $words[1,-3]; do entries+=("$word=$words[-1]"); done
+    else
+      entries+=($words)
+    fi
+  done
+  print -r -- "$entries|${${tabbed##*<<<}%>>>}"
+done
+ZSH
+)
+
+# LINE|what it offers|the line after TAB TAB in bash|in zsh, where it differs
+# What each shell offers: bash the candidates, zsh the candidates it lists,
+# fish those of complete -C, each with its description after a "=", which
+# bash has not; zsh does not list the beginning up to the fifth separator
+# that stops the insertion there, the one candidate that ends in a
+# separator. The line after TAB TAB is checked where the row gives it,
+# trailing blanks aside; zsh's TAB after one that listed starts its menu,
+# which inserts the first candidate.
+expect_table() {
+  local line want want_tab want_zsh_tab got tab candidate listed lines=() zsh_offers=() zsh_tabs=()
+  local rows
+  rows=$(cat)
+  while IFS='|' read -r line _; do lines+=("$line"); done <<<"$rows"
+  while IFS='|' read -r got tab; do zsh_offers+=("$got") zsh_tabs+=("$tab"); done < <(
+    printf '%s\n' "${lines[@]}" | HOME=$scratch timeout 60 zsh -f -c "$zsh_driver" zsh "$(dirname "$zsh_completion")")
+  ((${#zsh_offers[@]} == ${#lines[@]})) || fail "zsh answered ${#zsh_offers[@]} of ${#lines[@]} lines ($1)"
+  local i=0
+  while IFS='|' read -r line want want_tab want_zsh_tab; do
+    got=$(bash_offers "$line" 2>"$scratch/err" | sort -t= -k1,1 | paste -sd' ')
+    [[ $got == "${want//=+([^ ])/}" ]] || fail "bash: '$line' offers '$got', want '$want' ($1)"
+    [[ ! -s $scratch/err ]] || fail "bash: '$line' wrote: $(<"$scratch/err") ($1)"
+    # shellcheck disable=SC2016 # fish expands them
+    got=$(HOME=$scratch fish -N -c 'source $argv[1]; complete -C $argv[2]' "$fish_completion" "$line" 2>"$scratch/err" |
+      tr '\t' = | sort -t= -k1,1 | paste -sd' ')
+    [[ $got == "$want" ]] || fail "fish: '$line' offers '$got', want '$want' ($1)"
+    [[ ! -s $scratch/err ]] || fail "fish: '$line' wrote: $(<"$scratch/err") ($1)"
+    got=$(tr ' ' '\n' <<<"${zsh_offers[i]-}" | sort -t= -k1,1 | paste -sd' ') listed=()
+    for candidate in $want; do [[ $candidate == *[:-] ]] || listed+=("$candidate"); done
+    [[ $got == "${listed[*]}" ]] || fail "zsh: '$line' lists '$got', want '${listed[*]}' ($1)"
+    if [[ -n $want_tab ]]; then
+      tab=$(bash_tab "$(bash_tab "$line")")
+      [[ ${tab%"${tab##*[! ]}"} == "$want_tab" ]] || fail "bash: '$line' TAB TAB gives '$tab', want '$want_tab' ($1)"
+      tab=${zsh_tabs[i]-}
+      [[ ${tab%"${tab##*[! ]}"} == "${want_zsh_tab:-$want_tab}" ]] ||
+        fail "zsh: '$line' TAB TAB gives '$tab', want '${want_zsh_tab:-$want_tab}' ($1)"
+    fi
+    i=$((i + 1))
+  done <<<"$rows"
 }
 
 expect_table "/etc/ethers and the neighbour table" <<'TABLE'
-weckwerk |00:11:32:0a:0b:0c 00:11:32:0a:0b:0d 02:00:5e:00:53:09 08:00:20:01:02:03 aa:bb:cc:dd:ee:ff
-weckwerk nas|00:11:32:0a:0b:0c
-weckwerk na|nas nas2
-weckwerk nas2|00:11:32:0a:0b:0d
-weckwerk old|08:00:20:01:02:03
-weckwerk 00:11:3|32:0a:0b:0c 32:0a:0b:0d
-weckwerk 02:00:5E:0|00:53:09
-weckwerk 02:00:5E:00:53:0|09
-weckwerk AA-B|AA-BB-CC-DD-EE-FF
-weckwerk aa-b|aa-bb-cc-dd-ee-ff
-weckwerk AA:B|BB:CC:DD:EE:FF
-weckwerk 0011.2233.4455|00:11:22:33:44:55
-weckwerk 001122334455|00:11:22:33:44:55
-weckwerk 0011.2233.44aA|00:11:22:33:44:aA
+weckwerk |00:11:32:0a:0b:0c=nas 00:11:32:0a:0b:0d=nas2 02:00:5e:00:53:09 08:00:20:01:02:03=oldsun 12:34:56:78:9a:bc=aab aa:bb:cc:dd:ee:ff=printer|weckwerk|weckwerk 00:11:32:0a:0b:0c
+weckwerk nas|nas=00:11:32:0a:0b:0c nas2=00:11:32:0a:0b:0d|weckwerk nas
+weckwerk na|nas=00:11:32:0a:0b:0c nas2=00:11:32:0a:0b:0d|weckwerk nas
+weckwerk nas2|00:11:32:0a:0b:0d=nas2|weckwerk 00:11:32:0a:0b:0d
+weckwerk old|08:00:20:01:02:03=oldsun
+weckwerk 00:11:3|00:11:32:0a:0b: 00:11:32:0a:0b:0c=nas 00:11:32:0a:0b:0d=nas2|weckwerk 00:11:32:0a:0b:
+weckwerk 00-11-32-0A|00-11-32-0A-0B- 00-11-32-0A-0B-0C=nas 00-11-32-0A-0B-0D=nas2|weckwerk 00-11-32-0A-0B-
+weckwerk 00:11:32:0a:0b:0|00:11:32:0a:0b:0c=nas 00:11:32:0a:0b:0d=nas2|weckwerk 00:11:32:0a:0b:0|weckwerk 00:11:32:0a:0b:0c
+weckwerk 02:00:5E:0|02:00:5E:00:53:09
+weckwerk 02:00:5E:00:53:0|02:00:5E:00:53:09
+weckwerk AA-B|AA-BB-CC-DD-EE-FF=printer|weckwerk AA-BB-CC-DD-EE-FF
+weckwerk aa-b|aa-bb-cc-dd-ee-ff=printer
+weckwerk AA:B|AA:BB:CC:DD:EE:FF=printer
+weckwerk aa|aa:bb:cc:dd:ee:ff=printer aab=12:34:56:78:9a:bc|weckwerk aa|weckwerk aa:bb:cc:dd:ee:ff
+weckwerk 0011.2233.4455|00:11:22:33:44:55=0011.2233.4455|weckwerk 00:11:22:33:44:55
+weckwerk 001122334455|00:11:22:33:44:55=001122334455
+weckwerk 0011.2233.44aA|00:11:22:33:44:aA=0011.2233.44aA
 weckwerk short|
 weckwerk bad|
 weckwerk x|
@@ -83,11 +183,12 @@ TABLE
 
 rm /etc/ethers
 expect_table "no /etc/ethers" <<'TABLE'
-weckwerk |02:00:5e:00:53:09
+weckwerk |00:11:32:0a:0b:0c 02:00:5e:00:53:09
 weckwerk nas|
 TABLE
 
-ln -s "$(command -v awk)" "$(command -v sort)" "$(command -v cat)" "$(command -v paste)" "$scratch"
+ln -s "$(command -v awk)" "$(command -v sort)" "$(command -v cat)" "$(command -v paste)" \
+  "$(command -v tr)" "$(command -v timeout)" "$(command -v dirname)" "$(command -v zsh)" "$(command -v fish)" "$scratch"
 PATH=$scratch expect_table "neither /etc/ethers nor ip" <<'TABLE'
 weckwerk |
 TABLE

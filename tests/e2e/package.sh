@@ -35,7 +35,8 @@ cat "$scratch/lintian" >&2
 root=$scratch/root
 dpkg -x "${deb[0]}" "$root"
 for file in bin/weckwerk share/doc/weckwerk/copyright share/doc/weckwerk/changelog.gz \
-  share/bash-completion/completions/weckwerk; do
+  share/bash-completion/completions/weckwerk share/zsh/vendor-completions/_weckwerk \
+  share/fish/vendor_completions.d/weckwerk.fish; do
   [[ -f $root/usr/$file ]] || fail "$file is missing"
 done
 
