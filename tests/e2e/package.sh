@@ -4,9 +4,9 @@
 # flags) and installs the program, both man pages, the copyright, the
 # changelog and the bash completion; the installed program runs (under the
 # build's emulator), and the pages render without warnings, show the usage
-# text's examples and their own language's headings. The armhf package
-# refuses to install on an ARMv6 processor. The RPM package passes rpmlint,
-# holds the same files and installs with rpm.
+# text's examples, their own language's headings and the header and footer
+# lines. The armhf package refuses to install on an ARMv6 processor. The
+# RPM package passes rpmlint, holds the same files and installs with rpm.
 # Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
 # they are not this machine's).
 . "$(dirname "$0")/lib.sh"
@@ -91,6 +91,9 @@ while IFS='|' read -r page headings; do
   zcat "$root/usr/$page" | groff -mdoc -ww -z 2>"$scratch/warnings"
   LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
+  [[ $(head -n 1 "$scratch/page") =~ ^WECKWERK\(1\)\ .*\ WECKWERK\(1\)$ ]] || fail "$page: no header line"
+  [[ $(tail -n 1 "$scratch/page") =~ ^Weckwerk\ $WECKWERK_VERSION\ .*\ Weckwerk\ $WECKWERK_VERSION$ ]] ||
+    fail "$page: no footer line"
   for example in "weckwerk 00-05-04-37-f6-1a" "weckwerk 00:05:04:37:f6:1a" "weckwerk MAC-Adresse"; do
     grep -qF "$example" "$scratch/page" || fail "$page does not show '$example'"
   done

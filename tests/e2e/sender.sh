@@ -2,7 +2,7 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | no-reader | readme README
+# no-route | failures | no-reader | readme README | readme-route README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -11,6 +11,7 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # $inject; $trace then holds its sockets calls from socket on, with the
 # socket's descriptor written as S.
 trace() {
+  # shellcheck disable=SC2054 # the commas belong to strace's argument
   tracer=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
     ${inject:+-e "inject=$inject"})
   run "$@"
@@ -23,29 +24,47 @@ trace() {
 
 . "$(dirname "$0")/peer_network.sh"
 
-# receive ROUTE ARGS...: runs the program with ARGS (traced where strace
-# works) on the test network with ROUTE, the peer listening at port 2304;
-# $scratch/received then holds what the peer received.
+network_up() {
+  peer_network_up "$1" || { echo "FAIL: cannot build the test network" >&2; exit 1; }
+}
+
+# receive ARGS...: runs the program with ARGS (traced where strace works) on
+# the test network, every peer listening at port 2304; $scratch/received0
+# then holds what the first peer received, $scratch/received1 the second's.
 receive() {
   [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
-  peer_network_up "$1" || { echo "FAIL: cannot build the test network" >&2; exit 1; }
-  # The receiver stops soon after its input ends, which is when the run is over.
+  # The receivers stop soon after their input ends, which is when the run is over.
+  rm -f "$scratch/sent" "$scratch"/ready*
   mkfifo "$scratch/sent"
-  "${in_peer[@]}" "$UDP_RECEIVER" 2304 "$scratch/ready" <"$scratch/sent" >"$scratch/received" &
-  local receiver=$! sent
+  local receivers=() peer sent
+  for peer in "${!peers[@]}"; do
+    nsenter "--net=/proc/${peers[peer]}/ns/net" "$UDP_RECEIVER" 2304 "$scratch/ready$peer" \
+      <"$scratch/sent" >"$scratch/received$peer" &
+    receivers+=($!)
+  done
   exec {sent}>"$scratch/sent"
-  until [[ -e $scratch/ready ]] || ! kill -0 "$receiver" 2>/dev/null; do sleep 0.05; done
-  if $windows; then run "${@:2}"; else trace "${@:2}"; fi
+  for peer in "${!peers[@]}"; do
+    until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
+  done
+  if $windows; then run "$@"; else trace "$@"; fi
   exec {sent}>&-
-  wait "$receiver" || fail "receiver failed"
+  for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
+}
+
+# README line: the README's command on the line that begins with
+# "    sudo COMMAND", without sudo (the test is root already), word by word.
+readme_command() {
+  read -ra readme_command < <(sed -n "s|^    sudo \($2\)|\1|p" "$1")
+  [[ ${readme_command[*]} == "$2"* ]] || { echo "FAIL: the README has no command $2" >&2; exit 1; }
 }
 
 case ${words[0]} in
 receive)
-  receive "${words[@]:1}"
+  network_up "${words[1]}"
+  receive "${words[@]:2}"
   expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
   want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
-  [[ $(<"$scratch/received") == "$want" ]] || fail "peer received: $(<"$scratch/received")"
+  [[ $(<"$scratch/received0") == "$want" ]] || fail "peer received: $(<"$scratch/received0")"
   $windows || [[ $trace == 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
 setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
 bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
@@ -56,12 +75,31 @@ readme)
   # The README's run without a network, as given but for the program's path
   # and sudo (the test is root already), where a datagram that left the
   # program's namespace would reach the peer by the default route.
-  read -ra readme_command < <(sed -n 's|^    sudo \(unshare -n build/weckwerk .*\)$|\1|p' "${words[1]}")
-  [[ ${readme_command[*]:0:2} == "unshare -n" ]] || { echo "FAIL: the README has no such command" >&2; exit 1; }
+  readme_command "${words[1]}" "unshare -n build/weckwerk "
   program=("${readme_command[@]:0:2}" "${program[@]}")
-  receive default "${readme_command[@]:3}"
+  network_up default
+  receive "${readme_command[@]:3}"
   expect_run "${readme_command[*]}" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
-  [[ ! -s $scratch/received ]] || fail "the peer received: $(<"$scratch/received")"
+  [[ ! -s $scratch/received0 ]] || fail "the peer received: $(<"$scratch/received0")"
+  ;;
+readme-route)
+  # Two links, the default route over the first: the datagram reaches the
+  # first link's peer alone, until the README's host route names the second
+  # link for its IFACE; then it reaches the second link's peer alone.
+  readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev IFACE"
+  network_up two-links
+  sent="$banner$(echo_line "${example[@]}") Paket gesendet"$'\n'
+  receive 00-05-04-37-f6-1a
+  expect_run "default route" "$sent" "" 0
+  [[ $(<"$scratch/received0") == "from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" ]] ||
+    fail "default route: the first peer received: $(<"$scratch/received0")"
+  [[ ! -s $scratch/received1 ]] || fail "default route: the second peer received: $(<"$scratch/received1")"
+  "${readme_command[@]/IFACE/veth-second}" || fail "the README's host route"
+  receive 00-05-04-37-f6-1a
+  expect_run "host route" "$sent" "" 0
+  [[ ! -s $scratch/received0 ]] || fail "host route: the first peer received: $(<"$scratch/received0")"
+  [[ $(<"$scratch/received1") == "from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" ]] ||
+    fail "host route: the second peer received: $(<"$scratch/received1")"
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
@@ -98,7 +136,7 @@ no-reader)
   expect_run "format error" "" "" 2
   run 00-05-04-37-f6-1a
   expect_run "failed send" "" "$no_route_report" 1
-  peer_network_up default || { echo "FAIL: cannot build the test network" >&2; exit 1; }
+  network_up default
   run 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;
