@@ -2,7 +2,7 @@
 # The Debian package passes lintian's pedantic checks without an error, a
 # warning or a hardening tag (its program is built with Debian's hardening
 # flags) and installs the program, both man pages, the copyright, the
-# changelog and the bash completion; the installed program runs (under the
+# changelog and the completions; the installed program runs (under the
 # build's emulator), and the pages render without warnings, show the usage
 # text's examples, their own language's headings and the header and footer
 # lines. The armhf package refuses to install on an ARMv6 processor. The
