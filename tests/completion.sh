@@ -12,6 +12,7 @@ enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
 
 [[ -r /usr/share/bash-completion/bash_completion ]] || { echo "FAIL: bash-completion is missing" >&2; exit 1; }
 # /etc as it is, but with changes that stay in this mount namespace.
+# shellcheck disable=SC2015 # the handler is meant for a failure of any step
 mkdir "$scratch/upper" "$scratch/work" &&
   mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
   { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
@@ -26,11 +27,13 @@ zz:11:32:0a:0b:0c bad
 00:11:32:0a:0b:0c:0d long
 192.0.2.1
 ETHERS
+# shellcheck disable=SC2015 # the handler is meant for a failure of any step
 ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
   ip neigh add 198.51.100.9 lladdr 02:00:5e:00:53:09 dev wake0 nud permanent ||
   { echo "FAIL: cannot make the neighbour entry" >&2; exit 1; }
 
 . /usr/share/bash-completion/bash_completion
+# shellcheck source=../completion/weckwerk
 . "$completion"
 
 # complete LINE: what the completion offers at the end of LINE, the words
@@ -54,7 +57,7 @@ expect_table() {
   local line want got
   while IFS='|' read -r line want; do
     got=$(complete_line "$line" 2>"$scratch/err")
-    [[ $got == "$want" ]] || fail "'$line' offers '$got', want '$want' ($1)"
+    expect_equal "'$line' ($1)" "$want" "$got"
     [[ ! -s $scratch/err ]] || fail "'$line' wrote: $(<"$scratch/err") ($1)"
   done
 }

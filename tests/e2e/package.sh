@@ -14,7 +14,7 @@ done
 
 cpack --config "${words[0]}/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null ||
   { echo "FAIL: cpack" >&2; exit 1; }
-deb=("$scratch"/package/weckwerk_${WECKWERK_VERSION}_${words[1]:-$(dpkg --print-architecture)}.deb)
+deb=("$scratch/package/weckwerk_${WECKWERK_VERSION}_${words[1]:-$(dpkg --print-architecture)}.deb")
 [[ -f ${deb[0]} ]] || { echo "FAIL: no weckwerk_${WECKWERK_VERSION} package" >&2; exit 1; }
 for field in Package Version Section Maintainer Depends Description; do
   [[ -n $(dpkg-deb -f "${deb[0]}" "$field") ]] || fail "control field $field is empty"
@@ -32,6 +32,7 @@ done
 program=("${program[@]:0:${#program[@]}-1}" "$root/usr/bin/weckwerk")
 export LC_ALL=C
 notices ue
+# shellcheck disable=SC2119 # the run without arguments is the one meant
 run
 expect_run "installed program without arguments" "$banner$usage$usage_notice" "" 1
 
@@ -45,7 +46,7 @@ while IFS='|' read -r page headings; do
     grep -qF "$example" "$scratch/page" || fail "$page does not show '$example'"
   done
   got=$(LC_ALL=C.UTF-8 grep -E '^[[:upper:]][[:upper:] ]*$' "$scratch/page" | paste -sd'|')
-  [[ $got == "$headings" ]] || fail "$page: headings $got, want $headings"
+  expect_equal "$page: headings" "$headings" "$got"
 done <<'PAGES'
 share/man/man1/weckwerk.1.gz|NAME|SYNOPSIS|DESCRIPTION|FILES|EXIT STATUS|EXAMPLES|DIAGNOSTICS|SEE ALSO|CAVEATS
 share/man/de/man1/weckwerk.1.gz|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|DATEIEN|RÜCKGABEWERT|BEISPIELE|DIAGNOSE|SIEHE AUCH|WARNUNGEN

@@ -11,7 +11,7 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # $inject; $trace then holds its sockets calls from socket on, with the
 # socket's descriptor written as S.
 trace() {
-  tracer=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
+  tracer=(strace -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
     ${inject:+-e "inject=$inject"})
   run "$@"
   tracer=()
@@ -35,6 +35,7 @@ receive() {
   local receiver=$! sent
   exec {sent}>"$scratch/sent"
   until [[ -e $scratch/ready ]] || ! kill -0 "$receiver" 2>/dev/null; do sleep 0.05; done
+  [[ -e $scratch/ready ]] || { echo "FAIL: the receiver ended before it listened" >&2; exit 1; }
   if $windows; then run "${@:2}"; else trace "${@:2}"; fi
   exec {sent}>&-
   wait "$receiver" || fail "receiver failed"
@@ -43,14 +44,14 @@ receive() {
 case ${words[0]} in
 receive)
   receive "${words[@]:1}"
-  expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
-  want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
-  [[ $(<"$scratch/received") == "$want" ]] || fail "peer received: $(<"$scratch/received")"
-  $windows || [[ $trace == 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
+  expect_run "send" "$banner$(echo_line "${example[@]}")$sent" "" 0
+  expect_equal "the peer received" "from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" \
+    "$(<"$scratch/received")"
+  $windows || expect_equal "system calls" 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
 setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
 bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
 sendto(S, ""..., 102, 0, {sa_family=AF_INET, sin_port=htons(2304), sin_addr=inet_addr("255.255.255.255")}, 16) = 102
-close(S) = 0' ]] || fail "system calls: $trace"
+close(S) = 0' "$trace"
   ;;
 readme)
   # The README's run without a network, as given but for the program's path
@@ -61,7 +62,7 @@ readme)
   program=("${readme_command[@]:0:2}" "${program[@]}")
   receive default "${readme_command[@]:3}"
   expect_run "${readme_command[*]}" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
-  [[ ! -s $scratch/received ]] || fail "the peer received: $(<"$scratch/received")"
+  expect_equal "the peer received" "" "$(<"$scratch/received")"
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
@@ -70,25 +71,30 @@ no-route)
   streams=separate
   text_file want.both "$echo_then_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
-  [[ $code == 1 ]] || fail "exit code $code, want 1"
+  expect_equal "both streams in one file: exit code" 1 "$code"
   run 00 05 04 37 f6 1a
   expect_run "separate streams" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
   ;;
 failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure|report|the calls made, from socket on
-  while IFS='|' read -r inject report calls; do
+  # injected failure|standard input (as run's stdin setting)|the report: call,
+  # routine, error|the calls made, from socket on. With standard input
+  # closed, the socket is descriptor 0, and is closed all the same.
+  while IFS='|' read -r inject stdin report calls; do
     trace 00-05-04-37-f6-1a
-    expect_run "$inject" "$banner$(echo_line "${example[@]}")" "$report"$'\n' 1
-    got=$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')
-    [[ $got == "$calls" ]] || fail "$inject: calls '$got', want '$calls'"
+    read -r call routine error <<<"$report"
+    expect_run "$inject, stdin $stdin" "$banner$(echo_line "${example[@]}")" \
+      "$(call_failed "$call" "$routine" "$error")"$'\n' 1
+    expect_equal "$inject, stdin $stdin: calls" "$calls" "$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')"
   done <<TABLE
-socket:error=EMFILE|The Call to socket() in routine() DoUdp failed with error 24|socket
-setsockopt:error=EACCES|The Call to setsockopt() in routine() DoUdpClient failed with error 13|socket setsockopt close
-bind:error=EADDRINUSE|The Call to bind() in routine() DoUdpClient failed with error $EADDRINUSE|socket setsockopt bind close
-sendto:error=EPERM|The Call to sendto() in routine() DoUdpClient failed with error 1|socket setsockopt bind sendto close
-|The Call to sendto() in routine() DoUdpClient failed with error $ENETUNREACH|socket setsockopt bind sendto close
+socket:error=EMFILE|null|socket DoUdp 24|socket
+setsockopt:error=EACCES|null|setsockopt DoUdpClient 13|socket setsockopt close
+bind:error=EADDRINUSE|null|bind DoUdpClient $EADDRINUSE|socket setsockopt bind close
+sendto:error=EPERM|null|sendto DoUdpClient 1|socket setsockopt bind sendto close
+|null|sendto DoUdpClient $ENETUNREACH|socket setsockopt bind sendto close
+sendto:error=EPERM|closed|sendto DoUdpClient 1|socket setsockopt bind sendto close
 TABLE
+  stdin=null
   ;;
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code
@@ -102,5 +108,6 @@ no-reader)
   run 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;
+*) unknown_word ;;
 esac
 finish
