@@ -105,20 +105,30 @@ TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
       ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown));
 }
 
+// The output without the fake's line for WSAStartup, which Wine's C library
+// writes at once and glibc's at exit, with the rest of the error stream.
+std::string WithoutStartupLine(std::string output) {
+  const std::size_t at = output.find(kRoad[0]);
+  if (at != std::string::npos) output.erase(at, kRoad[0].size());
+  return output;
+}
+
 // The echo is written before the library starts, so that a failed start
 // still shows the address; nothing was started, so nothing is cleaned up.
 TEST(Sender, WeckwerkMainEchoesTheAddressBeforeAFailedStartup) {
   fakeFailingCall = "WSAStartup";
   fakeError = 10091;
   const std::string echo = std::string(kEchoHead) + "00-05-04-37-F6-1A-" + kEchoTail;
+  const auto startupOnceThenEchoThenReport = ::testing::AllOf(
+      ::testing::HasSubstr(kRoad[0]),
+      ::testing::ResultOf(WithoutStartupLine, Eq(std::string(kBannerLine1) + kBannerLine2 + echo +
+                                                 Report("WSAStartup", "DoStartup", 10091))));
   EXPECT_EXIT(
       {
         ShowStdoutInOrder();
         std::exit(WakeExampleAddress());
       },
-      ExitedWithCode(1),
-      Eq(std::string(kBannerLine1) + kBannerLine2 + echo + RoadTo(1) +
-         Report("WSAStartup", "DoStartup", 10091)));
+      ExitedWithCode(1), startupOnceThenEchoThenReport);
 }
 
 }  // namespace
