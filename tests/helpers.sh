@@ -12,12 +12,6 @@ expect_equal() {
   [[ $3 == "$2" ]] || fail "$1: got '$3', want '$2'"
 }
 
-# check LABEL COMMAND...: a check that the command succeeds.
-check() {
-  checks=$((checks + 1))
-  "${@:2}" || fail "$1"
-}
-
 # skip REASON: ends the test as skipped, or as failed in CI, which must run it.
 skip() {
   if [[ ${CI:-} == true ]]; then echo "FAIL (CI cannot skip): $1" >&2; exit 1; fi
