@@ -44,7 +44,7 @@ receive() {
 case ${words[0]} in
 receive)
   receive "${words[@]:1}"
-  expect_run "send" "$banner$(echo_line "${example[@]}")$sent" "" 0
+  expect_run "send" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
   expect_equal "the peer received" "from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" \
     "$(<"$scratch/received")"
   $windows || expect_equal "system calls" 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
