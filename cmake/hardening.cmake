@@ -11,10 +11,20 @@ if(NOT DPKG_BUILDFLAGS)
   message(STATUS "dpkg-buildflags is missing (Debian package dpkg-dev): no hardening flags")
   return()
 endif()
+# dpkg-buildflags answers for DEB_HOST_ARCH, the build machine's unless set:
+# a cross build asks for its target's.
+set(target_architecture)
+if(CMAKE_CROSSCOMPILING)
+  find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
+  execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${WECKWERK_TARGET} -q DEB_HOST_ARCH
+    OUTPUT_VARIABLE target_architecture OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  set(target_architecture DEB_HOST_ARCH=${target_architecture})
+endif()
 file(WRITE ${PROJECT_BINARY_DIR}/hardening-flags "")
 foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${DPKG_BUILDFLAGS} --get ${kind}
+    COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${target_architecture}
+            ${DPKG_BUILDFLAGS} --get ${kind}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
     COMMAND_ERROR_IS_FATAL ANY)

@@ -135,22 +135,21 @@ expect_table() {
   local i=0
   while IFS='|' read -r line want want_tab want_zsh_tab; do
     got=$(bash_offers "$line" 2>"$scratch/err" | sort -t= -k1,1 | paste -sd' ')
-    [[ $got == "${want//=+([^ ])/}" ]] || fail "bash: '$line' offers '$got', want '$want' ($1)"
+    expect_equal "bash: '$line' offers ($1)" "${want//=+([^ ])/}" "$got"
     [[ ! -s $scratch/err ]] || fail "bash: '$line' wrote: $(<"$scratch/err") ($1)"
     # shellcheck disable=SC2016 # fish expands them
     got=$(HOME=$scratch fish -N -c 'source $argv[1]; complete -C $argv[2]' "$fish_completion" "$line" 2>"$scratch/err" |
       tr '\t' = | sort -t= -k1,1 | paste -sd' ')
-    [[ $got == "$want" ]] || fail "fish: '$line' offers '$got', want '$want' ($1)"
+    expect_equal "fish: '$line' offers ($1)" "$want" "$got"
     [[ ! -s $scratch/err ]] || fail "fish: '$line' wrote: $(<"$scratch/err") ($1)"
     got=$(tr ' ' '\n' <<<"${zsh_offers[i]-}" | sort -t= -k1,1 | paste -sd' ') listed=()
     for candidate in $want; do [[ $candidate == *[:-] ]] || listed+=("$candidate"); done
-    [[ $got == "${listed[*]}" ]] || fail "zsh: '$line' lists '$got', want '${listed[*]}' ($1)"
+    expect_equal "zsh: '$line' lists ($1)" "${listed[*]}" "$got"
     if [[ -n $want_tab ]]; then
       tab=$(bash_tab "$(bash_tab "$line")")
-      [[ ${tab%"${tab##*[! ]}"} == "$want_tab" ]] || fail "bash: '$line' TAB TAB gives '$tab', want '$want_tab' ($1)"
+      expect_equal "bash: '$line' TAB TAB gives ($1)" "$want_tab" "${tab%"${tab##*[! ]}"}"
       tab=${zsh_tabs[i]-}
-      [[ ${tab%"${tab##*[! ]}"} == "${want_zsh_tab:-$want_tab}" ]] ||
-        fail "zsh: '$line' TAB TAB gives '$tab', want '${want_zsh_tab:-$want_tab}' ($1)"
+      expect_equal "zsh: '$line' TAB TAB gives ($1)" "${want_zsh_tab:-$want_tab}" "${tab%"${tab##*[! ]}"}"
     fi
     i=$((i + 1))
   done <<<"$rows"

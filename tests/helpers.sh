@@ -1,9 +1,16 @@
-# Helpers of the shell tests (and of the benchmark's sandbox): a failed
-# check, a skipped test, the verdict, and namespaces that end with the script.
+# shellcheck shell=bash
+# Helpers of the shell tests (and of the benchmark's sandbox): checks, a
+# skipped test, the verdict, and namespaces that end with the script.
 
-failures=0
+checks=0 failures=0
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# expect_equal LABEL WANT GOT: a check that the two texts are the same.
+expect_equal() {
+  checks=$((checks + 1))
+  [[ $3 == "$2" ]] || fail "$1: got '$3', want '$2'"
+}
 
 # skip REASON: ends the test as skipped, or as failed in CI, which must run it.
 skip() {
@@ -12,9 +19,11 @@ skip() {
   exit 77
 }
 
+# finish: the verdict. A test that made no check has tested nothing, and fails.
 finish() {
-  ((failures == 0)) || { echo "$failures check(s) failed" >&2; exit 1; }
-  echo "all checks passed"
+  ((checks > 0)) || { echo "FAIL: no check ran" >&2; exit 1; }
+  ((failures == 0)) || { echo "$failures of $checks checks failed" >&2; exit 1; }
+  echo "all $checks checks passed"
 }
 
 # enter_sandbox SCRIPT ARGS...: runs the script again inside namespaces of

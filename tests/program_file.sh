@@ -17,6 +17,7 @@ case $1 in
 esac
 got=$(file -b "$2")
 echo "$got"
+# shellcheck disable=SC2053 # $want is a pattern
 [[ $got == $want ]] || { echo "FAIL: want $want" >&2; exit 1; }
 # armhf passes floating-point arguments in VFP registers, armel (soft-float,
 # for ARMv5TE and ARMv6) never.

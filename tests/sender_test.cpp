@@ -3,12 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "cli/weckwerk.h"
 #include "death_test_streams.h"
 #include "fake_sockets.h"
+#include "output/messages.h"
 
 namespace {
 
@@ -30,6 +32,13 @@ std::string RoadTo(int calls) {
   std::string road;
   for (int i = 0; i < calls; ++i) road += kRoad[i];
   return road;
+}
+
+// The report of a failed call, from the program's own format.
+std::string Report(const char* call, const char* routine, int error) {
+  char report[256];
+  std::snprintf(report, sizeof report, kCallFailedReport, call, routine, error);
+  return report;
 }
 
 int WakeExampleAddress() {
@@ -63,8 +72,7 @@ TEST(Sender, FailedCallIsReportedThenWhatWasAcquiredIsReleased) {
   for (const auto& c : kCases) {
     fakeFailingCall = c.call;
     fakeError = c.error;
-    const std::string report = std::string("The Call to ") + c.call + "() in routine() " + c.routine +
-                               " failed with error " + std::to_string(c.error) + "\n";
+    const std::string report = Report(c.call, c.routine, c.error);
     // The analyzer takes the death test's child for a leak.
     EXPECT_EXIT(  // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
         {
@@ -84,7 +92,7 @@ TEST(Sender, SentDatagramIsFollowedByTeardownThenTheCompletionText) {
         Send();
         std::exit(0);
       },
-      ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + " Paket gesendet\n"));
+      ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + kSentText));
 }
 
 TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
@@ -95,6 +103,32 @@ TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
         std::exit(WakeExampleAddress());
       },
       ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown));
+}
+
+// The output without the fake's line for WSAStartup, which Wine's C library
+// writes at once and glibc's at exit, with the rest of the error stream.
+std::string WithoutStartupLine(std::string output) {
+  const std::size_t at = output.find(kRoad[0]);
+  if (at != std::string::npos) output.erase(at, kRoad[0].size());
+  return output;
+}
+
+// The echo is written before the library starts, so that a failed start
+// still shows the address; nothing was started, so nothing is cleaned up.
+TEST(Sender, WeckwerkMainEchoesTheAddressBeforeAFailedStartup) {
+  fakeFailingCall = "WSAStartup";
+  fakeError = 10091;
+  const std::string echo = std::string(kEchoHead) + "00-05-04-37-F6-1A-" + kEchoTail;
+  const auto startupOnceThenEchoThenReport = ::testing::AllOf(
+      ::testing::HasSubstr(kRoad[0]),
+      ::testing::ResultOf(WithoutStartupLine, Eq(std::string(kBannerLine1) + kBannerLine2 + echo +
+                                                 Report("WSAStartup", "DoStartup", 10091))));
+  EXPECT_EXIT(
+      {
+        ShowStdoutInOrder();
+        std::exit(WakeExampleAddress());
+      },
+      ExitedWithCode(1), startupOnceThenEchoThenReport);
 }
 
 }  // namespace

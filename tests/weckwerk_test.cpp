@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "death_test_streams.h"
+#include "output/messages.h"
 
 namespace {
 
@@ -19,9 +21,8 @@ TEST(WeckwerkMain, EmptyArgumentVectorIsAWrongCount) {
         std::exit(WeckwerkMain(0, argv));
       },
       ::testing::ExitedWithCode(1),
-      ::testing::AllOf(::testing::StartsWith("\nWeckwerk Personal Edition\n"),
-                       ::testing::HasSubstr("Aufruf:    Weckwerk <MAC-Adresse>\n"),
-                       ::testing::HasSubstr("an Port 2304.\n")));
+      ::testing::StartsWith(std::string(kBannerLine1) + kBannerLine2 + kUsageLine1 + kUsageLine2 +
+                            kUsageLine3));
 }
 
 }  // namespace

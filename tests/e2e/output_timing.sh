@@ -27,7 +27,7 @@ while IFS='|' read -r stdout stderr args want; do
   [[ $stdout == "${words[0]}" ]] || continue
   read -ra args <<<"$args"
   got=$(writes "$stdout" "$stderr" "${args[@]}")
-  [[ $got == "$want" ]] || fail "${args[*]:-no arguments}, $stdout and $stderr: writes to '$got', want '$want'"
+  expect_equal "${args[*]:-no arguments}, $stdout and $stderr: the writes' descriptors" "$want" "$got"
 done <<'TABLE'
 terminal|terminal||1 1 1 1 1 1
 terminal|terminal|00-05-04|1 1 1 1 1 1 1

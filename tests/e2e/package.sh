@@ -49,8 +49,7 @@ if [[ ${words[1]:-} == armhf ]]; then
   while IFS='|' read -r cpu want_code want_err; do
     code=0
     qemu-arm -cpu "$cpu" "$armel_busybox" sh "$scratch/control/preinst" install 2>"$scratch/err" || code=$?
-    [[ $code == "$want_code" && $(<"$scratch/err") == "$want_err" ]] ||
-      fail "preinst on $cpu: exit code $code, error stream '$(<"$scratch/err")'"
+    expect_equal "preinst on $cpu: exit code|error stream" "$want_code|$want_err" "$code|$(<"$scratch/err")"
   done <<ROWS
 arm1176|1|weckwerk: this package's program needs ARMv7, this processor is armv6l: take weckwerk-$WECKWERK_VERSION-linux-armel.tar.gz instead
 cortex-a7|0|
@@ -98,7 +97,7 @@ while IFS='|' read -r page headings; do
     grep -qF "$example" "$scratch/page" || fail "$page does not show '$example'"
   done
   got=$(LC_ALL=C.UTF-8 grep -E '^[[:upper:]][[:upper:] ]*$' "$scratch/page" | paste -sd'|')
-  [[ $got == "$headings" ]] || fail "$page: headings $got, want $headings"
+  expect_equal "$page: headings" "$headings" "$got"
 done <<'PAGES'
 share/man/man1/weckwerk.1.gz|NAME|SYNOPSIS|DESCRIPTION|FILES|EXIT STATUS|EXAMPLES|DIAGNOSTICS|SEE ALSO|CAVEATS
 share/man/de/man1/weckwerk.1.gz|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|DATEIEN|RÜCKGABEWERT|BEISPIELE|DIAGNOSE|SIEHE AUCH|WARNUNGEN

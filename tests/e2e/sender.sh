@@ -11,8 +11,7 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # $inject; $trace then holds its sockets calls from socket on, with the
 # socket's descriptor written as S.
 trace() {
-  # shellcheck disable=SC2054 # the commas belong to strace's argument
-  tracer=(strace -qq -s 0 -o "$scratch/strace" -e trace=socket,setsockopt,bind,sendto,close
+  tracer=(strace -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
     ${inject:+-e "inject=$inject"})
   run "$@"
   tracer=()
@@ -45,14 +44,16 @@ receive() {
   exec {sent}>"$scratch/sent"
   for peer in "${!peers[@]}"; do
     until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
+    [[ -e $scratch/ready$peer ]] || { echo "FAIL: receiver $peer ended before it listened" >&2; exit 1; }
   done
   if $windows; then run "$@"; else trace "$@"; fi
   exec {sent}>&-
   for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
 }
 
-# README line: the README's command on the line that begins with
-# "    sudo COMMAND", without sudo (the test is root already), word by word.
+# readme_command README COMMAND: sets readme_command to the README's command
+# on the line that begins with "    sudo COMMAND", without sudo (the test is
+# root already), word by word.
 readme_command() {
   read -ra readme_command < <(sed -n "s|^    sudo \($2\)|\1|p" "$1")
   [[ ${readme_command[*]} == "$2"* ]] || { echo "FAIL: the README has no command $2" >&2; exit 1; }
@@ -62,14 +63,14 @@ case ${words[0]} in
 receive)
   network_up "${words[1]}"
   receive "${words[@]:2}"
-  expect_run "send" "$banner$(echo_line "${example[@]}") Paket gesendet"$'\n' "" 0
-  want="from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload"
-  [[ $(<"$scratch/received0") == "$want" ]] || fail "peer received: $(<"$scratch/received0")"
-  $windows || [[ $trace == 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
+  expect_run "send" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
+  expect_equal "the peer received" "from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" \
+    "$(<"$scratch/received0")"
+  $windows || expect_equal "system calls" 'socket(AF_INET, SOCK_DGRAM, IPPROTO_IP) = S
 setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
 bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
 sendto(S, ""..., 102, 0, {sa_family=AF_INET, sin_port=htons(2304), sin_addr=inet_addr("255.255.255.255")}, 16) = 102
-close(S) = 0' ]] || fail "system calls: $trace"
+close(S) = 0' "$trace"
   ;;
 readme)
   # The README's run without a network, as given but for the program's path
@@ -80,7 +81,7 @@ readme)
   network_up default
   receive "${readme_command[@]:3}"
   expect_run "${readme_command[*]}" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
-  [[ ! -s $scratch/received0 ]] || fail "the peer received: $(<"$scratch/received0")"
+  expect_equal "the peer received" "" "$(<"$scratch/received0")"
   ;;
 readme-route)
   # Two links, the default route over the first: the datagram reaches the
@@ -88,18 +89,18 @@ readme-route)
   # link for its IFACE; then it reaches the second link's peer alone.
   readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev IFACE"
   network_up two-links
-  sent="$banner$(echo_line "${example[@]}") Paket gesendet"$'\n'
-  receive 00-05-04-37-f6-1a
-  expect_run "default route" "$sent" "" 0
-  [[ $(<"$scratch/received0") == "from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" ]] ||
-    fail "default route: the first peer received: $(<"$scratch/received0")"
-  [[ ! -s $scratch/received1 ]] || fail "default route: the second peer received: $(<"$scratch/received1")"
-  "${readme_command[@]/IFACE/veth-second}" || fail "the README's host route"
-  receive 00-05-04-37-f6-1a
-  expect_run "host route" "$sent" "" 0
-  [[ ! -s $scratch/received0 ]] || fail "host route: the first peer received: $(<"$scratch/received0")"
-  [[ $(<"$scratch/received1") == "from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:$expected_payload" ]] ||
-    fail "host route: the second peer received: $(<"$scratch/received1")"
+  # route|what the first peer receives|what the second peer receives
+  while IFS='|' read -r route first second; do
+    [[ $route == default ]] || "${readme_command[@]/IFACE/veth-second}" || fail "the README's host route"
+    receive 00-05-04-37-f6-1a
+    expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
+    expect_equal "$route route: the first peer received" "${first:+$first$expected_payload}" "$(<"$scratch/received0")"
+    expect_equal "$route route: the second peer received" "${second:+$second$expected_payload}" \
+      "$(<"$scratch/received1")"
+  done <<'TABLE'
+default|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
+host||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+TABLE
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
@@ -108,25 +109,30 @@ no-route)
   streams=separate
   text_file want.both "$echo_then_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
-  [[ $code == 1 ]] || fail "exit code $code, want 1"
+  expect_equal "both streams in one file: exit code" 1 "$code"
   run 00 05 04 37 f6 1a
   expect_run "separate streams" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
   ;;
 failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure|report|the calls made, from socket on
-  while IFS='|' read -r inject report calls; do
+  # injected failure|standard input (as run's stdin setting)|the report: call,
+  # routine, error|the calls made, from socket on. With standard input
+  # closed, the socket is descriptor 0, and is closed all the same.
+  while IFS='|' read -r inject stdin report calls; do
     trace 00-05-04-37-f6-1a
-    expect_run "$inject" "$banner$(echo_line "${example[@]}")" "$report"$'\n' 1
-    got=$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')
-    [[ $got == "$calls" ]] || fail "$inject: calls '$got', want '$calls'"
+    read -r call routine error <<<"$report"
+    expect_run "$inject, stdin $stdin" "$banner$(echo_line "${example[@]}")" \
+      "$(call_failed "$call" "$routine" "$error")"$'\n' 1
+    expect_equal "$inject, stdin $stdin: calls" "$calls" "$(sed -E 's/\(.*//' <<<"$trace" | paste -sd' ')"
   done <<TABLE
-socket:error=EMFILE|The Call to socket() in routine() DoUdp failed with error 24|socket
-setsockopt:error=EACCES|The Call to setsockopt() in routine() DoUdpClient failed with error 13|socket setsockopt close
-bind:error=EADDRINUSE|The Call to bind() in routine() DoUdpClient failed with error $EADDRINUSE|socket setsockopt bind close
-sendto:error=EPERM|The Call to sendto() in routine() DoUdpClient failed with error 1|socket setsockopt bind sendto close
-|The Call to sendto() in routine() DoUdpClient failed with error $ENETUNREACH|socket setsockopt bind sendto close
+socket:error=EMFILE|null|socket DoUdp 24|socket
+setsockopt:error=EACCES|null|setsockopt DoUdpClient 13|socket setsockopt close
+bind:error=EADDRINUSE|null|bind DoUdpClient $EADDRINUSE|socket setsockopt bind close
+sendto:error=EPERM|null|sendto DoUdpClient 1|socket setsockopt bind sendto close
+|null|sendto DoUdpClient $ENETUNREACH|socket setsockopt bind sendto close
+sendto:error=EPERM|closed|sendto DoUdpClient 1|socket setsockopt bind sendto close
 TABLE
+  stdin=null
   ;;
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code
@@ -140,5 +146,6 @@ no-reader)
   run 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;
+*) unknown_word ;;
 esac
 finish

@@ -84,6 +84,7 @@ de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
 |de_DE.UTF-8|xx_XX.UTF-8|\xc3\xbc
 TABLE
     ;;
+  *) unknown_word ;;
 esac
 finish
 

@@ -10,9 +10,11 @@ mkdir "$work/corpus" "$work/seeds"
 n=0
 for table in "$(dirname "$0")"/../addresses/*.txt; do
   while IFS='|' read -r arg _; do
-    printf '%s' "$arg" >"$work/seeds/$((n += 1))"
+    n=$((n + 1))
+    printf '%s' "$arg" >"$work/seeds/$n"
   done <"$table"
 done
+((n > 0)) || { echo "FAIL: no seeds in the address tables" >&2; exit 1; }
 echo "$n seeds"
 
 cd "$work"
