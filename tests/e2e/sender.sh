@@ -89,17 +89,20 @@ readme-route)
   # link for its IFACE; then it reaches the second link's peer alone.
   readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev IFACE"
   network_up two-links
-  # route|what the first peer receives|what the second peer receives
-  while IFS='|' read -r route first second; do
+  # route|the interface that ip route get names|what the first peer
+  # receives|what the second peer receives
+  while IFS='|' read -r route interface first second; do
     [[ $route == default ]] || "${readme_command[@]/IFACE/veth-second}" || fail "the README's host route"
+    expect_equal "$route route: ip route get 255.255.255.255" "$interface" \
+      "$(ip route get 255.255.255.255 | sed -n 's/.* dev \([^ ]*\).*/\1/p')"
     receive 00-05-04-37-f6-1a
     expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
     expect_equal "$route route: the first peer received" "${first:+$first$expected_payload}" "$(<"$scratch/received0")"
     expect_equal "$route route: the second peer received" "${second:+$second$expected_payload}" \
       "$(<"$scratch/received1")"
   done <<'TABLE'
-default|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
-host||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+default|veth-sender|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
+host|veth-second||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
 TABLE
   ;;
 no-route)
