@@ -14,11 +14,8 @@ endif()
 # dpkg-buildflags answers for DEB_HOST_ARCH, the build machine's unless set:
 # a cross build asks for its target's.
 set(target_architecture)
-if(CMAKE_CROSSCOMPILING)
-  find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
-  execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${WECKWERK_TARGET} -q DEB_HOST_ARCH
-    OUTPUT_VARIABLE target_architecture OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
-  set(target_architecture DEB_HOST_ARCH=${target_architecture})
+if(DEB_HOST_ARCH)
+  set(target_architecture DEB_HOST_ARCH=${DEB_HOST_ARCH})
 endif()
 file(WRITE ${PROJECT_BINARY_DIR}/hardening-flags "")
 foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)

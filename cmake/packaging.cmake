@@ -60,13 +60,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 if(CMAKE_CROSSCOMPILING)
-  # The target's architecture, and its C library (installed for it through
-  # multiarch) for the dependencies that dpkg-shlibdeps reads off the program.
-  find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
-  foreach(variable DEB_HOST_ARCH DEB_HOST_MULTIARCH)
-    execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${WECKWERK_TARGET} -q ${variable}
-      OUTPUT_VARIABLE ${variable} OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()
+  # The target's architecture (asked in CMakeLists.txt), and its C library
+  # (installed for it through multiarch) for the dependencies that
+  # dpkg-shlibdeps reads off the program.
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DEB_HOST_ARCH})
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${DEB_HOST_MULTIARCH})
   # rpm names the architecture after the processor (aarch64), and armhf
