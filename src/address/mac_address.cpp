@@ -1,6 +1,6 @@
 #include "address/mac_address.h"
 
-std::uint8_t MacAddress[kMacAddressLength];
+uint8_t MacAddress[kMacAddressLength];
 
 namespace {
 
@@ -35,7 +35,7 @@ unsigned char WithinPlaces(const char* p, const char* first, int places) {
 // Stores the low byte of the (possibly negated) value and returns the
 // position after the field, or returns nullptr and stores nothing when the
 // field holds no digit.
-const char* ReadHexField(const char* p, std::uint8_t* byte) {
+const char* ReadHexField(const char* p, uint8_t* byte) {
   p = SkipSpace(p);
   const char* first = p;
   const bool negative = *p == '-';
@@ -45,12 +45,12 @@ const char* ReadHexField(const char* p, std::uint8_t* byte) {
     first += 2;
   }
   const char* digits = p;
-  std::uint32_t value = 0;
+  uint32_t value = 0;
   for (int digit; (digit = HexDigitValue(WithinPlaces(p, first, kHexFieldWidth))) >= 0; ++p) {
-    value = value * 16 + static_cast<std::uint32_t>(digit);
+    value = value * 16 + static_cast<uint32_t>(digit);
   }
   if (p == digits) return nullptr;
-  *byte = static_cast<std::uint8_t>(negative ? 0U - value : value);
+  *byte = static_cast<uint8_t>(negative ? 0U - value : value);
   return p;
 }
 

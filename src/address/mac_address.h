@@ -1,7 +1,7 @@
 #ifndef WECKWERK_ADDRESS_MAC_ADDRESS_H
 #define WECKWERK_ADDRESS_MAC_ADDRESS_H
 
-#include <cstdint>
+#include <stdint.h>
 
 // The bytes of an Ethernet hardware (MAC) address.
 constexpr int kMacAddressLength = 6;
@@ -10,7 +10,7 @@ constexpr int kMacAddressLength = 6;
 constexpr int kAddressFieldCount = 2 * kMacAddressLength - 1;
 
 // The target's hardware address, first byte as written first; zero at start.
-extern std::uint8_t MacAddress[kMacAddressLength];
+extern uint8_t MacAddress[kMacAddressLength];
 
 // Read by hand, not with sscanf: C libraries differ on how a width counts a sign or a "0x".
 

@@ -1,6 +1,6 @@
 #include "cli/weckwerk.h"
 
-#include <cstdio>
+#include <stdio.h>
 
 #include "address/mac_address.h"
 #include "output/console.h"
@@ -42,7 +42,7 @@ int WeckwerkMain(int argc, char** argv) {
   }
 
   Print(stdout, kEchoHead);
-  for (const std::uint8_t byte : MacAddress) PrintEchoByte(byte);
+  for (const uint8_t byte : MacAddress) PrintEchoByte(byte);
   Print(stdout, kEchoTail);
 
   DoStartup();

@@ -1,7 +1,7 @@
 #ifndef WECKWERK_OUTPUT_CONSOLE_H
 #define WECKWERK_OUTPUT_CONSOLE_H
 
-#include <cstdio>
+#include <stdio.h>
 
 // The console, one source file per platform.
 
@@ -10,7 +10,7 @@
 void SurviveMissingReader();
 
 // Whether the stream goes to a terminal, which must see each message at once.
-bool IsTerminal(std::FILE* stream);
+bool IsTerminal(FILE* stream);
 
 // The bytes that show the letter u-umlaut to the reader of standard output,
 // converted by the platform: into the locale's character set on POSIX, into

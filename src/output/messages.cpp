@@ -1,60 +1,49 @@
 #include "output/messages.h"
 
-#include <algorithm>
-#include <cstdarg>
-#include <cstdlib>
-#include <limits>
+#include <stdarg.h>
+#include <stdlib.h>
 
 #include "output/console.h"
 
 namespace {
 
-// The longest text of a "%d": a sign and every digit of an int.
-constexpr std::size_t kLongestNumber = std::numeric_limits<int>::digits10 + 2;
-
-// The longest message a format can give: its own characters, each "%s" and
-// "%d" as long as the longest it receives.
-constexpr std::size_t LongestMessage(const char* format) {
-  std::size_t length = 0;
-  for (; *format != '\0'; ++format) {
-    if (format[0] == '%' && format[1] == 's') {
-      length += kLongestInsertedText;
-      ++format;
-    } else if (format[0] == '%' && format[1] == 'd') {
-      length += kLongestNumber;
-      ++format;
-    } else {
-      ++length;
-    }
-  }
-  return length;
-}
-
-constexpr std::size_t kLongestFormatted = std::max(
-    {LongestMessage(kUsageNotice), LongestMessage(kFormatErrorNotice), LongestMessage(kCallFailedReport)});
-
 // A file or a pipe gets a run's whole output in one write at exit.
 char stdoutBuffer[4096];
 char stderrBuffer[4096];
-// The longest output is that of an incomplete address.
-static_assert(LongestMessage(kBannerLine1) + LongestMessage(kBannerLine2) + LongestMessage(kFormatError) +
-                      LongestMessage(kUsageLine1) + LongestMessage(kUsageLine2) +
-                      LongestMessage(kUsageLine3) + LongestMessage(kFormatErrorNotice) <=
-                  sizeof stdoutBuffer,
-              "standard output's buffer holds the longest run's output");
 
 // The C library flushes its streams at exit in an order of its own.
 void FlushStdoutFirst() {
-  std::fflush(stdout);
-  std::fflush(stderr);
+  fflush(stdout);
+  fflush(stderr);
 }
 
-void SetUpStream(std::FILE* stream, char* buffer, std::size_t size) {
+void SetUpStream(FILE* stream, char* buffer, size_t size) {
   if (IsTerminal(stream)) {
-    std::setvbuf(stream, nullptr, _IONBF, 0);
+    setvbuf(stream, nullptr, _IONBF, 0);
   } else {
-    std::setvbuf(stream, buffer, _IOFBF, size);
+    setvbuf(stream, buffer, _IOFBF, size);
   }
+}
+
+// Appends text to the message at *end, as far as it fits before its last
+// byte, which is kept for the NUL.
+void Append(char** end, const char* last, const char* text) {
+  while (*text != '\0' && *end < last) *(*end)++ = *text++;
+}
+
+// The decimal digits of an int, with a sign where it is negative.
+void AppendNumber(char** end, const char* last, int number) {
+  char digits[16];
+  char* first = digits + sizeof digits;
+  *--first = '\0';
+  // Unsigned, so that the most negative int has its digits too.
+  unsigned magnitude = number < 0 ? 0U - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+  do {
+    *--first = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (number < 0) *--first = '-';
+  Append(end, last, first);
 }
 
 }  // namespace
@@ -63,25 +52,41 @@ void SetUpOutput() {
   SurviveMissingReader();
   SetUpStream(stdout, stdoutBuffer, sizeof stdoutBuffer);
   SetUpStream(stderr, stderrBuffer, sizeof stderrBuffer);
-  std::atexit(FlushStdoutFirst);
+  atexit(FlushStdoutFirst);
 }
 
 // fputs hands an unbuffered stream its text in one write.
-void Print(std::FILE* stream, const char* text) { std::fputs(text, stream); }
+void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
-void PrintFormatted(std::FILE* stream, const char* format, ...) {
-  // Formatted first and handed over whole: some C libraries' printf (Wine's
-  // msvcrt) writes pieces of a buffered stream out early.
-  char message[kLongestFormatted + 1];
-  std::va_list args;
+// By hand, as PrintEchoByte: the C library's printf brings its
+// floating-point formatter along, which a router's MIPS core without an FPU
+// can run only with soft-float helper routines that the C library does not
+// have. The messages need only "%s" and "%d".
+void PrintFormatted(FILE* stream, const char* format, ...) {
+  // Formatted first and handed over whole: some C libraries (Wine's msvcrt)
+  // write pieces of a buffered stream out early.
+  char message[512];
+  char* end = message;
+  const char* const last = message + sizeof message - 1;
+  va_list args;
   va_start(args, format);
-  // The analyzer does not see va_start fill a va_list that is an array type.
-  std::vsnprintf(message, sizeof message, format, args);  // NOLINT(clang-analyzer-valist.Uninitialized)
+  for (; *format != '\0'; ++format) {
+    if (format[0] == '%' && format[1] == 's') {
+      Append(&end, last, va_arg(args, const char*));
+      ++format;
+    } else if (format[0] == '%' && format[1] == 'd') {
+      AppendNumber(&end, last, va_arg(args, int));
+      ++format;
+    } else if (end < last) {
+      *end++ = *format;
+    }
+  }
   va_end(args);
+  *end = '\0';
   Print(stream, message);
 }
 
-void PrintEchoByte(std::uint8_t byte) {
+void PrintEchoByte(uint8_t byte) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
   const char text[] = {kHexDigits[byte >> 4], kHexDigits[byte & 0xF], '-', '\0'};
   Print(stdout, text);

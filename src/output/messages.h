@@ -1,18 +1,12 @@
 #ifndef WECKWERK_OUTPUT_MESSAGES_H
 #define WECKWERK_OUTPUT_MESSAGES_H
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
 
 // Every text the program writes, each one message, written by one call:
 // Print for a text as it is, PrintFormatted for one with conversions.
-
-// The most that a message's "%s" receives, in bytes: the name of a sockets
-// call or of a routine in the failure report (the sender checks its names at
-// compile time), or a spelling of u-umlaut in a notice (UmlautU's buffer
-// holds no more).
-inline constexpr std::size_t kLongestInsertedText = 15;
 
 #define WECKWERK_NOTICE "Hinweis:   "
 
@@ -47,16 +41,16 @@ void SetUpOutput();
 
 // Writes a message without conversions as it is, never formatting it: with
 // a single write when the stream is a terminal.
-void Print(std::FILE* stream, const char* text);
+void Print(FILE* stream, const char* text);
 
-// Writes a message with conversions, one of the formats above: formatted
-// whole into a buffer sized for the longest of them, then written as Print
-// writes.
-void PrintFormatted(std::FILE* stream, const char* format, ...);
+// Writes a message with conversions, one of the formats above, whose only
+// conversions are "%s" and "%d": formatted whole into a buffer far larger
+// than any of them needs, then written as Print writes.
+void PrintFormatted(FILE* stream, const char* format, ...);
 
 // Writes one byte of the echo line as "%02X-" would: two upper-case hex
 // digits and a hyphen. By hand, because the C library's formatter costs more
 // than everything else this program does in a run.
-void PrintEchoByte(std::uint8_t byte);
+void PrintEchoByte(uint8_t byte);
 
 #endif

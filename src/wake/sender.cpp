@@ -1,7 +1,7 @@
 #include "wake/sender.h"
 
-#include <cstdlib>
-#include <cstring>
+#include <stdlib.h>
+#include <string.h>
 
 #include "address/mac_address.h"
 #include "output/exit_codes.h"
@@ -13,9 +13,9 @@ int winsockStarted = 0;
 
 namespace {
 
-sockaddr_in Ipv4Address(std::uint32_t host, std::uint16_t port) {
+sockaddr_in Ipv4Address(uint32_t host, uint16_t port) {
   sockaddr_in address;
-  std::memset(&address, 0, sizeof address);
+  memset(&address, 0, sizeof address);
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = htonl(host);
@@ -24,36 +24,26 @@ sockaddr_in Ipv4Address(std::uint32_t host, std::uint16_t port) {
 
 const sockaddr* AsSockaddr(const sockaddr_in& address) { return reinterpret_cast<const sockaddr*>(&address); }
 
-// The name of a call or a routine, as a report carries it.
-template <std::size_t N>
-constexpr const char* Reported(const char (&name)[N]) {
-  static_assert(N - 1 <= kLongestInsertedText, "the report's buffer holds names up to kLongestInsertedText");
-  return name;
-}
-
 // The error number belongs to this call, so it is read before anything else.
-template <std::size_t N>
-void CheckClientCall(int result, const char (&call)[N]) {
-  if (result == SOCKET_ERROR)
-    DoCallFailed(Reported("DoUdpClient"), Reported(call), sockets::WSAGetLastError());
+void CheckClientCall(int result, const char* call) {
+  if (result == SOCKET_ERROR) DoCallFailed("DoUdpClient", call, sockets::WSAGetLastError());
 }
 
 }  // namespace
 
 void DoStartup() {
   const int result = sockets::WSAStartup();
-  if (result != 0) DoCallFailed(Reported("DoStartup"), Reported("WSAStartup"), result);
+  if (result != 0) DoCallFailed("DoStartup", "WSAStartup", result);
   winsockStarted = 1;
 }
 
-void DoUdp(std::uint16_t port) {
+void DoUdp(uint16_t port) {
   udpSocket = sockets::socket(AF_INET, SOCK_DGRAM, 0);
-  if (udpSocket == INVALID_SOCKET)
-    DoCallFailed(Reported("DoUdp"), Reported("socket"), sockets::WSAGetLastError());
+  if (udpSocket == INVALID_SOCKET) DoCallFailed("DoUdp", "socket", sockets::WSAGetLastError());
   DoUdpClient(port);
 }
 
-void DoUdpClient(std::uint16_t port) {
+void DoUdpClient(uint16_t port) {
   WakeDatagram datagram;
   BuildWakeDatagram(MacAddress, datagram);
 
@@ -73,10 +63,10 @@ void DoUdpClient(std::uint16_t port) {
   Print(stdout, kSentText);
 }
 
-void DoCallFailed(const char* routine, const char* call, std::int32_t error) {
+void DoCallFailed(const char* routine, const char* call, int32_t error) {
   PrintFormatted(stderr, kCallFailedReport, call, routine, static_cast<int>(error));
   DoCleanup();
-  std::exit(kExitNetworkFailure);
+  exit(kExitNetworkFailure);
 }
 
 void DoCleanup() {

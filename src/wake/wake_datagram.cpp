@@ -1,11 +1,11 @@
 #include "wake/wake_datagram.h"
 
-#include <cstring>
+#include <string.h>
 
 // cppcheck-suppress constParameter ; memset and memcpy write through it
-void BuildWakeDatagram(const std::uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram) {
-  std::memset(datagram, 0xFF, kWakeSyncLength);
-  for (std::size_t copy = kWakeSyncLength; copy < sizeof datagram; copy += kMacAddressLength) {
-    std::memcpy(datagram + copy, address, kMacAddressLength);
+void BuildWakeDatagram(const uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram) {
+  memset(datagram, 0xFF, kWakeSyncLength);
+  for (size_t copy = kWakeSyncLength; copy < sizeof datagram; copy += kMacAddressLength) {
+    memcpy(datagram + copy, address, kMacAddressLength);
   }
 }

@@ -1,7 +1,7 @@
 #ifndef WECKWERK_WAKE_WAKE_DATAGRAM_H
 #define WECKWERK_WAKE_WAKE_DATAGRAM_H
 
-#include <cstdint>
+#include <stdint.h>
 
 #include "address/mac_address.h"
 
@@ -10,8 +10,8 @@ constexpr int kWakeAddressCopies = 16;
 constexpr int kWakeDatagramLength = kWakeSyncLength + kWakeAddressCopies * kMacAddressLength;
 
 // The magic packet: six bytes 0xFF, then the address sixteen times.
-using WakeDatagram = std::uint8_t[kWakeDatagramLength];
+using WakeDatagram = uint8_t[kWakeDatagramLength];
 
-void BuildWakeDatagram(const std::uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram);
+void BuildWakeDatagram(const uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram);
 
 #endif

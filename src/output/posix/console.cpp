@@ -2,31 +2,30 @@
 
 #include <iconv.h>
 #include <langinfo.h>
+#include <locale.h>
+#include <signal.h>
+#include <stdint.h>
+#include <string.h>
 #include <unistd.h>
 
-#include <clocale>
-#include <csignal>
-#include <cstdint>
-#include <cstring>
+void SurviveMissingReader() { signal(SIGPIPE, SIG_IGN); }
 
-#include "output/messages.h"
-
-void SurviveMissingReader() { std::signal(SIGPIPE, SIG_IGN); }
-
-bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) == 1; }
+bool IsTerminal(FILE* stream) { return isatty(fileno(stream)) == 1; }
 
 const char* UmlautU() {
   // Only the notices need this, so the locale is loaded only for them.
-  std::setlocale(LC_CTYPE, "");
+  setlocale(LC_CTYPE, "");
   iconv_t converter = iconv_open(nl_langinfo(CODESET), "UTF-8");
   // iconv_open fails with (iconv_t)-1.
-  if (reinterpret_cast<std::intptr_t>(converter) == -1) return "ue";
-  static char spelling[kLongestInsertedText + 1];
+  if (reinterpret_cast<intptr_t>(converter) == -1) return "ue";
+  // Room to spare: UTF-8 spells it in two bytes, EUC-JP in three, and the
+  // character sets with shift sequences in a few more.
+  static char spelling[32];
   char utf8[] = "\xC3\xBC";
   char* in = utf8;
-  std::size_t inLeft = std::strlen(utf8);
+  size_t inLeft = strlen(utf8);
   char* out = spelling;
-  std::size_t outLeft = sizeof spelling - 1;
+  size_t outLeft = sizeof spelling - 1;
   // A result above 0 counts characters replaced by a substitute. The second
   // call ends a shift sequence in the character sets that have them.
   const bool exact = iconv(converter, &in, &inLeft, &out, &outLeft) == 0 &&
@@ -34,5 +33,5 @@ const char* UmlautU() {
   iconv_close(converter);
   *out = '\0';
   // A NUL byte inside would cut the notice short.
-  return exact && std::strlen(spelling) == static_cast<std::size_t>(out - spelling) ? spelling : "ue";
+  return exact && strlen(spelling) == static_cast<size_t>(out - spelling) ? spelling : "ue";
 }

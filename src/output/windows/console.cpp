@@ -4,12 +4,10 @@
 #include <io.h>
 #include <windows.h>
 
-#include "output/messages.h"
-
 // Windows has no signal for it: the write just fails.
 void SurviveMissingReader() {}
 
-bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+bool IsTerminal(FILE* stream) { return _isatty(_fileno(stream)) != 0; }
 
 const char* UmlautU() {
   DWORD mode;
@@ -19,7 +17,9 @@ const char* UmlautU() {
   const UINT codePage = GetConsoleOutputCP();
   // UTF-8 holds every character, and Windows takes no best-fit flag for it.
   const bool utf8 = codePage == CP_UTF8;
-  static char spelling[kLongestInsertedText + 1];
+  // Room to spare: UTF-8 spells it in two bytes, EUC-JP in three, and the
+  // character sets with shift sequences in a few more.
+  static char spelling[32];
   BOOL usedDefault = FALSE;
   const int length = WideCharToMultiByte(codePage, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, L"\u00FC", 1, spelling,
                                          sizeof spelling - 1, nullptr, utf8 ? nullptr : &usedDefault);

@@ -1,8 +1,7 @@
 #include "wake/sockets.h"
 
+#include <errno.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace sockets {
 
@@ -22,7 +21,7 @@ int bind(Socket socket, const sockaddr* address, int length) {
 
 int sendto(Socket socket, const void* data, int length, int flags, const sockaddr* to, int toLength) {
   return static_cast<int>(
-      ::sendto(socket, data, static_cast<std::size_t>(length), flags, to, static_cast<socklen_t>(toLength)));
+      ::sendto(socket, data, static_cast<size_t>(length), flags, to, static_cast<socklen_t>(toLength)));
 }
 
 int closesocket(Socket socket) { return ::close(socket); }
