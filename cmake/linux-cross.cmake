@@ -1,15 +1,21 @@
 # Cross build of the Linux programs with Debian's cross compilers
 # (g++-<triplet>); WECKWERK_TARGET names the target. The tests run under
-# qemu-user as the processor WECKWERK_QEMU_CPU, the oldest one promised, so
-# that no instruction beyond it goes unseen. A dynamic program runs with the
-# C library that Debian installs for its architecture (libc6:arm64, say),
-# as on its own machine; the cross compiler's copy breaks fork under qemu.
+# qemu-user as each processor of WECKWERK_QEMU_CPU, the oldest ones promised,
+# so that no instruction beyond them goes unseen. A static program is linked
+# with musl (cmake/musl.cmake). A dynamic program, for the Debian package,
+# runs with the C library that Debian installs for its architecture
+# (libc6:arm64, say), as on its own machine; the cross compiler's copy
+# breaks fork under qemu.
 set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_QEMU_CPU)
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_QEMU_CPU WECKWERK_STATIC)
 string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${WECKWERK_TARGET}")
 
-set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
-set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
+if(WECKWERK_STATIC)
+  include(${CMAKE_CURRENT_LIST_DIR}/musl.cmake)
+else()
+  set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
+  set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
+endif()
 
 set(CMAKE_FIND_ROOT_PATH /usr/${WECKWERK_TARGET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
@@ -23,6 +29,9 @@ if(qemu_machine STREQUAL "i686")
 endif()
 find_program(QEMU qemu-${qemu_machine} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU})
+# The first processor's runs are the build's own; tests/CMakeLists.txt adds
+# the others'.
 if(WECKWERK_QEMU_CPU)
-  list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${WECKWERK_QEMU_CPU})
+  list(GET WECKWERK_QEMU_CPU 0 first_cpu)
+  list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${first_cpu})
 endif()

@@ -1,0 +1,32 @@
+# The single-file Linux programs: statically linked with the musl C library
+# that tools/build-musl builds for WECKWERK_TARGET, so that they need no
+# library, no locale files and, on MIPS, no FPU. Included by the toolchain
+# files. The program's own code includes only the C library's headers:
+# Debian's C++ library is made for glibc, so it is neither included nor
+# linked, and the unit tests, which need it, run in the other presets.
+set(WECKWERK_MUSL_DIR /usr/local/lib/weckwerk/musl-1.2.3/${WECKWERK_TARGET} CACHE PATH
+  "The musl C library of a single-file program (tools/build-musl)")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_MUSL_DIR)
+if(NOT EXISTS ${WECKWERK_MUSL_DIR}/lib/libc.a)
+  message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}: "
+    "run tools/install-deps --all, or tools/build-musl ${WECKWERK_TARGET}")
+endif()
+set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
+set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
+
+# The compiler options the library was built with (soft-float MIPS32 for
+# the routers), the library's headers in place of the system's, and nothing
+# that needs the C++ library's run time.
+file(READ ${WECKWERK_MUSL_DIR}/cflags musl_flags)
+string(STRIP "${musl_flags}" musl_flags)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=include
+  OUTPUT_VARIABLE compiler_headers OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(CMAKE_CXX_FLAGS_INIT
+  "${musl_flags} -nostdinc -isystem ${WECKWERK_MUSL_DIR}/include -isystem ${compiler_headers} -fno-exceptions -fno-rtti")
+# The library's start files and libc.a, with the compiler's own helper
+# routines (libgcc) where the code calls one. A helper of another
+# floating-point ABI (Debian's MIPS libgcc is hard-float) makes the linker
+# warn, and a warning fails the link.
+set(musl_lib ${WECKWERK_MUSL_DIR}/lib)
+set(CMAKE_CXX_LINK_EXECUTABLE
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> ${musl_lib}/libc.a -lgcc ${musl_lib}/crtn.o")
