@@ -1,9 +1,7 @@
 # Debian's hardening flags, as dpkg-buildflags gives them with
 # hardening=+all (fortified functions, stack protector, relro, bind-now; PIE
 # is the compiler's default), for the project's own code. Optimisation and
-# debug information stay the build type's. The flags are also written to
-# hardening-flags in the build directory, one a line, for the benchmark's
-# baseline.
+# debug information stay the build type's.
 # WECKWERK_HARDENED tells the package test whether the flags were found.
 set(WECKWERK_HARDENED false)
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
@@ -17,7 +15,6 @@ set(target_architecture)
 if(DEB_HOST_ARCH)
   set(target_architecture DEB_HOST_ARCH=${DEB_HOST_ARCH})
 endif()
-file(WRITE ${PROJECT_BINARY_DIR}/hardening-flags "")
 foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${target_architecture}
@@ -27,8 +24,6 @@ foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     COMMAND_ERROR_IS_FATAL ANY)
   separate_arguments(flags UNIX_COMMAND "${flags}")
   list(FILTER flags EXCLUDE REGEX "^-(g|O.*)$")
-  list(JOIN flags "\n" lines)
-  file(APPEND ${PROJECT_BINARY_DIR}/hardening-flags "${lines}\n")
   if(kind STREQUAL LDFLAGS)
     target_link_options(weckwerk_options INTERFACE ${flags})
   else()
