@@ -43,7 +43,7 @@ ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
   { echo "FAIL: cannot make the neighbour entries" >&2; exit 1; }
 
 . /usr/share/bash-completion/bash_completion
-# shellcheck source=../completion/weckwerk
+# shellcheck source=../completion/weckwerk.in
 . "$bash_completion"
 shopt -s extglob
 
