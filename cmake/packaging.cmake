@@ -1,5 +1,5 @@
 # What a Linux installation holds beside the program: the man pages, the
-# copyright and changelog, the bash completion; and the Debian and RPM
+# copyright and changelog, the completions; and the Debian and RPM
 # packages (cpack -G DEB, cpack -G RPM in the build directory).
 
 # Compressed without a time stamp, so that the package builds the same twice.
@@ -37,9 +37,26 @@ configure_file(packaging/copyright.in copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-install(FILES completion/weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-install(FILES completion/_weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
-install(FILES completion/weckwerk.fish DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
+# The completions, each a file that stands alone, made from their templates
+# and the one awk program that reads /etc/ethers and the neighbour table for
+# all three, indented to its place. It stands between single quotes there.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS completion/known_addresses.awk)
+file(READ completion/known_addresses.awk known_addresses_awk)
+if(known_addresses_awk MATCHES "['\\]")
+  message(FATAL_ERROR "completion/known_addresses.awk holds a ' or a \\, which the completions' single quotes cannot")
+endif()
+string(REGEX REPLACE "\n$" "" known_addresses_awk "${known_addresses_awk}")
+function(weckwerk_completion name indent)
+  string(REPLACE "\n" "\n${indent}" KNOWN_ADDRESSES_AWK "${known_addresses_awk}")
+  configure_file(completion/${name}.in completion/${name} @ONLY)
+endfunction()
+weckwerk_completion(weckwerk "    ")
+weckwerk_completion(_weckwerk "  ")
+weckwerk_completion(weckwerk.fish "      ")
+install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${PROJECT_BINARY_DIR}/completion/_weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk.fish
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME weckwerk)

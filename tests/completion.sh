@@ -8,11 +8,17 @@
 # read by all three: bash's completion function called as bash calls it, a
 # real interactive zsh with compinit, fish's complete -C. It runs with an
 # /etc/ethers and neighbour entries of its own, in the sandbox of helpers.sh.
-# Arguments: the bash, zsh and fish completion files.
+# Where TAB offers names, the README's fallback without a completion,
+# weckwerk "$(getent ethers NAME | cut -d' ' -f1)", gives the program the
+# address of a line written with colons.
+# Arguments: the bash, zsh and fish completion files, and the program.
 set -u
 export LC_ALL=C
 bash_completion=$(realpath "$1") zsh_completion=$(realpath "$2") fish_completion=$(realpath "$3")
+program=$(realpath "$4")
+: "${WECKWERK_VERSION:?the build sets it}"
 . "$(dirname "$0")/helpers.sh"
+. "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
 for shell in zsh fish; do
   command -v "$shell" >/dev/null || skip "$shell is missing"
@@ -43,7 +49,7 @@ ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
   { echo "FAIL: cannot make the neighbour entries" >&2; exit 1; }
 
 . /usr/share/bash-completion/bash_completion
-# shellcheck source=../completion/weckwerk
+# shellcheck source=../completion/weckwerk.in
 . "$bash_completion"
 shopt -s extglob
 
@@ -179,6 +185,14 @@ weckwerk x|
 weckwerk 00-05-04-37-f6-1a |
 weckwerk 00 |
 TABLE
+
+# getent prints the address without leading zeros (0:11:32:a:b:c). The
+# program runs in a network namespace of its own, without a route, where the
+# send fails (exit code 1) after the echo line shows the bytes read.
+code=0
+unshare -n "$program" "$(getent ethers nas | cut -d' ' -f1)" >"$scratch/out" 2>/dev/null || code=$?
+expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit code" \
+  "$banner$(echo_line 00 11 32 0A 0B 0C)|1" "$(<"$scratch/out")|$code"
 
 rm /etc/ethers
 expect_table "no /etc/ethers" <<'TABLE'

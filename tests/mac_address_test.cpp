@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "hex_bytes.h"
+
 namespace {
 
 using Bytes = std::array<std::uint8_t, kMacAddressLength>;
@@ -48,11 +50,9 @@ Bytes ParseBytes(const std::string& text) {
   return bytes;
 }
 
-Bytes Address() {
-  Bytes bytes;
-  std::memcpy(bytes.data(), MacAddress, bytes.size());
-  return bytes;
-}
+std::string Hex(const Bytes& bytes) { return HexBytes(bytes.data(), bytes.size()); }
+
+std::string Address() { return HexBytes(MacAddress, kMacAddressLength); }
 
 int ReadOne(const char* text) {
   std::memset(MacAddress, 0, sizeof MacAddress);
@@ -62,7 +62,7 @@ int ReadOne(const char* text) {
 TEST(OneArgumentForm, CompleteAddressesGiveTheirBytes) {
   for (const auto& [text, bytes] : ReadTable("one_argument.txt")) {
     EXPECT_EQ(ReadOne(text.c_str()), kAddressFieldCount) << '"' << text << '"';
-    EXPECT_EQ(Address(), ParseBytes(bytes)) << '"' << text << '"';
+    EXPECT_EQ(Address(), Hex(ParseBytes(bytes))) << '"' << text << '"';
   }
 }
 
@@ -92,7 +92,7 @@ TEST(OneArgumentForm, ClassifiesBytesNotByLocale) {
   for (const auto& [text, fields] : kCases) {
     EXPECT_EQ(ReadOne(text), fields) << text;
     if (fields == kAddressFieldCount) {
-      EXPECT_EQ(Address(), Bytes({0x00, 0x05, 0x04, 0x37, 0xF6, 0x1A})) << text;
+      EXPECT_EQ(Address(), "00 05 04 37 F6 1A") << text;
     }
   }
 }
@@ -106,7 +106,7 @@ TEST(SixArgumentForm, EachArgumentGivesOneByteOrLeavesItAsItWas) {
     ReadSixArgumentForm(args);
     const std::uint8_t want = byte == "kept" ? kBefore : ParseBytes(byte)[0];
     const Bytes expected = {want, 0x05, 0x04, 0x37, 0xF6, 0x1A};
-    EXPECT_EQ(Address(), expected) << '"' << argument << '"';
+    EXPECT_EQ(Address(), Hex(expected)) << '"' << argument << '"';
   }
 }
 
@@ -114,7 +114,7 @@ TEST(SixArgumentForm, UnreadableBytesStayZero) {
   std::memset(MacAddress, 0, sizeof MacAddress);
   const char* const args[kMacAddressLength] = {"-1", "zz", "05", "04", "37", "1a"};
   ReadSixArgumentForm(args);
-  EXPECT_EQ(Address(), Bytes({0xFF, 0x00, 0x05, 0x04, 0x37, 0x1A}));
+  EXPECT_EQ(Address(), "FF 00 05 04 37 1A");
 }
 
 }  // namespace

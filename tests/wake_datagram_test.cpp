@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include "hex_bytes.h"
 
 namespace {
 
-std::vector<std::uint8_t> Built(const std::uint8_t (&address)[kMacAddressLength]) {
+std::string Built(const std::uint8_t (&address)[kMacAddressLength]) {
   WakeDatagram datagram;
   BuildWakeDatagram(address, datagram);
-  return {datagram, datagram + kWakeDatagramLength};
+  return HexBytes(datagram, kWakeDatagramLength);
 }
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) { return HexBytes(bytes.data(), bytes.size()); }
 
 // clang-format off
 const std::vector<std::uint8_t> kExamplePacket = {
@@ -32,9 +37,9 @@ TEST(WakeDatagram, IsSyncRunThenSixteenCopiesOfTheAddress) {
   const std::uint8_t kAllOnes[kMacAddressLength] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   std::vector<std::uint8_t> zeroPacket(102, 0x00);
   for (int i = 0; i < 6; ++i) zeroPacket[i] = 0xFF;
-  EXPECT_EQ(Built(kExample), kExamplePacket);
-  EXPECT_EQ(Built(kZero), zeroPacket);
-  EXPECT_EQ(Built(kAllOnes), std::vector<std::uint8_t>(102, 0xFF));
+  EXPECT_EQ(Built(kExample), Hex(kExamplePacket));
+  EXPECT_EQ(Built(kZero), Hex(zeroPacket));
+  EXPECT_EQ(Built(kAllOnes), Hex(std::vector<std::uint8_t>(102, 0xFF)));
 }
 
 }  // namespace
