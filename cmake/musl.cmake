@@ -29,4 +29,4 @@ set(CMAKE_CXX_FLAGS_INIT
 # warn, and a warning fails the link.
 set(musl_lib ${WECKWERK_MUSL_DIR}/lib)
 set(CMAKE_CXX_LINK_EXECUTABLE
-  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> ${musl_lib}/libc.a -lgcc ${musl_lib}/crtn.o")
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -Wl,--start-group ${musl_lib}/libc.a -lgcc -Wl,--end-group ${musl_lib}/crtn.o")
