@@ -107,7 +107,7 @@ while IFS='|' read -r page headings; do
   got=$(LC_ALL=C.UTF-8 grep -E '^[[:upper:]][[:upper:] ]*$' "$scratch/page" | paste -sd'|')
   expect_equal "$page: headings" "$headings" "$got"
 done <<'PAGES'
-share/man/man1/weckwerk.1.gz|NAME|SYNOPSIS|DESCRIPTION|FILES|EXIT STATUS|EXAMPLES|DIAGNOSTICS|SEE ALSO|CAVEATS
-share/man/de/man1/weckwerk.1.gz|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|DATEIEN|RÜCKGABEWERT|BEISPIELE|DIAGNOSE|SIEHE AUCH|WARNUNGEN
+share/man/man1/weckwerk.1.gz|NAME|SYNOPSIS|DESCRIPTION|ENVIRONMENT|FILES|EXIT STATUS|EXAMPLES|DIAGNOSTICS|SEE ALSO|CAVEATS
+share/man/de/man1/weckwerk.1.gz|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|UMGEBUNG|DATEIEN|RÜCKGABEWERT|BEISPIELE|DIAGNOSE|SIEHE AUCH|WARNUNGEN
 PAGES
 finish
