@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Measures a successful wake-up by weckwerk against bench/baseline.c, the
-# least a process can do to send the same datagram, twice: the dynamic
-# program (build/, the default preset) against the baseline linked
-# dynamically, and the static program (build-static/, the static preset)
-# against the baseline linked statically. Everything runs in the tests'
+# Measures a successful wake-up by weckwerk against bench/baseline.cpp, the
+# least a process can do to print the same and send the same datagram, on
+# the same C library, twice: the dynamic program (build/, the default
+# preset, glibc) and the single file (build-static/, the static preset,
+# musl), each against the baseline built by its own preset. Everything runs in the tests'
 # sandbox, on their private test network (198.51.100.0/24), so nothing
 # reaches this machine's network. For each pair it prints the wall-time
 # ratio (hyperfine, the median of ROUNDS paired rounds of RUNS runs each,
 # alternating which goes first), the user-space instructions (callgrind),
 # peak resident memory and the stripped sizes.
 #   bench/run.sh [ROUNDS [RUNS]]      defaults: 5 rounds of 300 runs
-# Builds a preset whose program is missing; needs hyperfine, valgrind and GNU
-# time (tools/install-deps --all).
+# Builds each preset's program and baseline; needs hyperfine, valgrind and
+# GNU time (tools/install-deps --all). Fails if the single file spends more
+# than its budget of instructions on a wake-up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-5} runs=${2:-300}
@@ -20,7 +21,7 @@ address=00-05-04-37-f6-1a
 . tests/helpers.sh
 . tests/e2e/peer_network.sh
 enter_sandbox "$0" "$@" || { echo "bench: needs root or user namespaces" >&2; exit 1; }
-for tool in hyperfine valgrind /usr/bin/time cc strip; do
+for tool in hyperfine valgrind /usr/bin/time strip; do
   command -v "$tool" >/dev/null ||
     { echo "bench: $tool is missing: run tools/install-deps --all" >&2; exit 1; }
 done
@@ -41,7 +42,7 @@ wall_time_ratio() {
     ((round % 2)) || commands=("$2" "$1 $address")
     hyperfine -N --style none --warmup 30 --runs "$runs" --export-csv "$scratch/round.csv" "${commands[@]}" \
       >/dev/null 2>>"$scratch/hyperfine.log"
-    awk -F, -v w="$1" 'NR > 1 { if (index($1, w) == 1) a = $2; else b = $2 } END { printf "%.6f\n", a / b }' \
+    awk -F, -v b="$2" 'NR > 1 { if ($1 == b) base = $2; else ours = $2 } END { printf "%.6f\n", ours / base }' \
       "$scratch/round.csv"
   done | median
 }
@@ -58,23 +59,24 @@ stripped_size() {
   stat -c %s "$scratch/stripped"
 }
 
-printf '%-8s %11s %21s %7s %18s %22s\n' "" "wall time" "instructions" "" "peak memory (KiB)" "size stripped (bytes)"
-printf '%-8s %11s %10s %10s %7s %18s %22s\n' linkage ratio weckwerk baseline ratio "weckwerk/baseline" "weckwerk/baseline"
-for linkage in dynamic static; do
-  if [[ $linkage == dynamic ]]; then preset=default build=build; else preset=static build=build-static; fi
-  [[ -x $build/weckwerk ]] || { cmake --preset "$preset" && cmake --build --preset "$preset"; } >/dev/null
-  # The dynamic program's hardening flags, as its build wrote them down.
-  cflags=(-static)
-  [[ $linkage == static ]] || mapfile -t cflags < <(grep -v '^$' "$build/hardening-flags" 2>/dev/null)
-  weckwerk=$PWD/$build/weckwerk baseline=$scratch/baseline-$linkage
-  cc -O2 "${cflags[@]}" -o "$baseline" bench/baseline.c
+# The single file is for routers: a wake-up stays within this budget.
+budget=8000
+printf '%-13s %11s %21s %7s %18s %22s\n' "" "wall time" "instructions" "" "peak memory (KiB)" "size stripped (bytes)"
+printf '%-13s %11s %10s %10s %7s %18s %22s\n' program ratio weckwerk baseline ratio "weckwerk/baseline" "weckwerk/baseline"
+for program in dynamic/glibc static/musl; do
+  if [[ $program == dynamic/glibc ]]; then preset=default build=build; else preset=static build=build-static; fi
+  { cmake --preset "$preset" && cmake --build --preset "$preset" --target weckwerk weckwerk_baseline; } >/dev/null
+  weckwerk=$PWD/$build/weckwerk baseline=$PWD/$build/weckwerk_baseline
   # shellcheck disable=SC2015 # the handler is meant for a failure of either
-  "$weckwerk" "$address" >/dev/null && "$baseline" ||
+  "$weckwerk" "$address" >/dev/null && "$baseline" >/dev/null ||
     { echo "bench: a send failed in the test network" >&2; exit 1; }
   ours=$(instructions "$weckwerk" "$address")
+  [[ $program != static/musl ]] || single_file=$ours
   theirs=$(instructions "$baseline")
-  printf '%-8s %11s %10s %10s %7s %18s %22s\n' "$linkage" "$(wall_time_ratio "$weckwerk" "$baseline")" "$ours" "$theirs" \
+  printf '%-13s %11s %10s %10s %7s %18s %22s\n' "$program" "$(wall_time_ratio "$weckwerk" "$baseline")" "$ours" "$theirs" \
     "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.3f", a / b }')" \
     "$(peak "$weckwerk" "$address")/$(peak "$baseline")" "$(stripped_size "$weckwerk")/$(stripped_size "$baseline")"
 done
 echo "(wall time: median of $rounds rounds of $runs runs; instructions: callgrind, user space)"
+((single_file <= budget)) ||
+  { echo "bench: the single file spent $single_file instructions on a wake-up, over its $budget" >&2; exit 1; }
