@@ -52,21 +52,29 @@ case ${words[0]} in
     export LOCPATH=$scratch/locales
     mkdir "$LOCPATH"
     for locale in de_DE.UTF-8 de_DE.ISO-8859-1 tr_TR.ISO-8859-9 de_DE.IBM850 ru_RU.KOI8-R el_GR.ISO-8859-7 \
-      de_DE.NEXTSTEP; do
+      de_DE.NEXTSTEP ja_JP.EUC-JP; do
       localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale" >/dev/null 2>&1 ||
         skip "cannot make the locale $locale (the package locales is missing)"
     done
-    # LC_ALL|LC_CTYPE|LANG|the notice's ü; an empty field leaves the variable
-    # unset. NEXTSTEP is a character set without a converter.
-    while IFS='|' read -r all ctype lang umlaut; do
+    # LC_ALL|LC_CTYPE|LANG|the notice's ü|an incomplete address, for the
+    # format error's notice instead of the usage notice; an empty field leaves
+    # the variable unset. NEXTSTEP is a character set without a converter;
+    # EUC-JP spells ü in three bytes.
+    while IFS='|' read -r all ctype lang umlaut address; do
       unset LC_ALL LC_CTYPE LANG
       [[ -z $all ]] || export LC_ALL=$all
       [[ -z $ctype ]] || export LC_CTYPE=$ctype
       [[ -z $lang ]] || export LANG=$lang
       printf -v umlaut '%b' "$umlaut"
       notices "$umlaut"
-      run
-      expect_run "LC_ALL=$all LC_CTYPE=$ctype LANG=$lang" "$banner$usage$usage_notice" "" 1
+      label="LC_ALL=$all LC_CTYPE=$ctype LANG=$lang"
+      if [[ -z $address ]]; then
+        run
+        expect_run "$label" "$banner$usage$usage_notice" "" 1
+      else
+        run "$address"
+        expect_run "$label, '$address'" "$banner$format_error$usage$error_notice" "" 2
+      fi
     done <<'TABLE'
 de_DE.UTF-8|||\xc3\xbc
 de_DE.ISO-8859-1|||\xfc
@@ -75,6 +83,8 @@ de_DE.IBM850|||\x81
 ru_RU.KOI8-R|||ue
 el_GR.ISO-8859-7|||ue
 de_DE.NEXTSTEP|||ue
+ja_JP.EUC-JP|||\x8f\xab\xe4
+ja_JP.EUC-JP|||\x8f\xab\xe4|00-05-04
 xx_XX.UTF-8|||ue
 |||ue
 de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
