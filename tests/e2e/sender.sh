@@ -11,7 +11,7 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # $inject; $trace then holds its sockets calls from socket on, with the
 # socket's descriptor written as S.
 trace() {
-  tracer=(strace -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
+  tracer=("${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
     ${inject:+-e "inject=$inject"})
   run "$@"
   tracer=()
