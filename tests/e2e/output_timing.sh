@@ -10,7 +10,7 @@ command -v script >/dev/null || skip "script is missing"
 # to a terminal or a pipe, and prints the file descriptor of each write.
 writes() {
   local command
-  printf -v command '%q ' strace -qq -o "$scratch/trace" -e trace=write,writev "${program[@]}" "${@:3}"
+  printf -v command '%q ' "${strace[@]}" -qq -o "$scratch/trace" -e trace=write,writev "${program[@]}" "${@:3}"
   case $1/$2 in
     terminal/terminal) script -qec "$command" /dev/null </dev/null >/dev/null ;;
     pipe/pipe) bash -c "$command 2>&1 | cat >/dev/null" </dev/null ;;

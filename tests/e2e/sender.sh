@@ -2,7 +2,8 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | no-reader | readme README | readme-route README
+# no-route | failures | winsock-failures | no-reader | readme README |
+# readme-route README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -11,7 +12,7 @@ expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %
 # $inject; $trace then holds its sockets calls from socket on, with the
 # socket's descriptor written as S.
 trace() {
-  tracer=(strace -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
+  tracer=("${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
     ${inject:+-e "inject=$inject"})
   run "$@"
   tracer=()
@@ -19,6 +20,32 @@ trace() {
   local socket
   socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
   [[ -n $socket ]] && trace=$(sed -E "s/\($socket([,)])/(S\1/; s/ = $socket\$/ = S/" <<<"$trace")
+}
+
+# winsock_trace ARGS...: runs the program with Wine's trace of its sockets
+# calls and strace's injection in $inject, made where Wine makes the call:
+# socket and bind in the wineserver, which holds the sockets, the rest in
+# the program. $calls then holds the calls in their order; the trace is taken
+# out of the error stream. Wine 8 names a call on its first line.
+winsock_trace() {
+  local call=${inject%%:*} server tracer_pid
+  case $call in
+    socket | bind)
+      server=$(pgrep -x 'wineserver(32|64)?')
+      "${strace[@]}" -qq -o /dev/null -e "trace=$call" -e "inject=$inject" -p "$server" &
+      tracer_pid=$!
+      until grep -q '^TracerPid:[[:space:]]*[1-9]' "/proc/$server/status"; do
+        kill -0 "$tracer_pid" 2>/dev/null || { echo "FAIL: strace cannot trace the wineserver" >&2; exit 1; }
+        sleep 0.05
+      done ;;
+    ?*) tracer=("${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject") ;;
+  esac
+  WINEDEBUG=-all,+winsock run "$@"
+  tracer=()
+  [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
+  calls=$(sed -nE 's/^[0-9a-f]+:trace:winsock:(WSAStartup version|socket af|setsockopt socket|bind socket|WS2_sendto socket|closesocket|WSACleanup)([ =].*)?$/\1/p' \
+    "$scratch/err" | sed -E 's/[ =].*//; s/^WS2_//' | paste -sd' ')
+  sed -i -E '/^[0-9a-f]+:[a-z]+:winsock:/d' "$scratch/err"
 }
 
 . "$(dirname "$0")/peer_network.sh"
@@ -46,7 +73,7 @@ receive() {
     until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
     [[ -e $scratch/ready$peer ]] || { echo "FAIL: receiver $peer ended before it listened" >&2; exit 1; }
   done
-  if $windows; then run "$@"; else trace "$@"; fi
+  if $windows; then inject='' winsock_trace "$@"; else trace "$@"; fi
   exec {sent}>&-
   for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
 }
@@ -71,6 +98,8 @@ setsockopt(S, SOL_SOCKET, SO_BROADCAST, [1], 4) = 0
 bind(S, {sa_family=AF_INET, sin_port=htons(0), sin_addr=inet_addr("0.0.0.0")}, 16) = 0
 sendto(S, ""..., 102, 0, {sa_family=AF_INET, sin_port=htons(2304), sin_addr=inet_addr("255.255.255.255")}, 16) = 102
 close(S) = 0' "$trace"
+  ! $windows || expect_equal "Windows Sockets calls" "WSAStartup socket setsockopt bind sendto closesocket WSACleanup" \
+    "$calls"
   ;;
 readme)
   # The README's run without a network, as given but for the program's path
@@ -136,6 +165,24 @@ sendto:error=EPERM|null|sendto DoUdpClient 1|socket setsockopt bind sendto close
 sendto:error=EPERM|closed|sendto DoUdpClient 1|socket setsockopt bind sendto close
 TABLE
   stdin=null
+  ;;
+winsock-failures)
+  command -v strace >/dev/null || skip "strace is missing"
+  # injected failure|the report: call, routine, error|the calls made. A failed
+  # WSAStartup cannot be made from outside: the fake sockets of the unit
+  # tests check that path.
+  while IFS='|' read -r inject report want; do
+    winsock_trace 00-05-04-37-f6-1a
+    read -r call routine error <<<"$report"
+    expect_run "${inject:-no route}" "$banner$(echo_line "${example[@]}")" \
+      "$(call_failed "$call" "$routine" "$error")"$'\n' 1
+    expect_equal "${inject:-no route}: calls" "$want" "$calls"
+  done <<TABLE
+socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSACleanup
+setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt closesocket WSACleanup
+bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind closesocket WSACleanup
+|sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto closesocket WSACleanup
+TABLE
   ;;
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code

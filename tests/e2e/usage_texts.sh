@@ -43,20 +43,24 @@ case ${words[0]} in
       fi
     done ;;
   charsets)
-    # LC_ALL|LC_CTYPE|LANG|the notice's ü; an empty field leaves the variable
-    # unset.
+    # LC_ALL|LC_CTYPE|LANG|the notice's ü|an incomplete address, for the
+    # format error's notice instead of the usage notice; an empty field leaves
+    # the variable unset.
     if [[ ${WECKWERK_C_LIBRARY:-system} == musl ]]; then
       # musl has no locale files: the character set is the one the locale's
       # name gives, and unknown without one. It cannot write IBM850 (by that
-      # name), KOI8-R's and ISO-8859-7's lack of ü, nor NEXTSTEP.
+      # name) nor EUC-JP, KOI8-R and ISO-8859-7 lack ü, and NEXTSTEP has no
+      # converter.
       table=$(cat <<'TABLE'
 de_DE.UTF-8|||\xc3\xbc
 C.UTF-8|||\xc3\xbc
 xx_XX.UTF-8|||\xc3\xbc
 de_DE.ISO-8859-1|||\xfc
+de_DE.ISO-8859-1|||\xfc|00-05-04
 de_DE.ISO-8859-15@euro|||\xfc
 tr_TR.ISO-8859-9|||\xfc
 de_DE.IBM850|||ue
+ja_JP.EUC-JP|||ue
 ru_RU.KOI8-R|||ue
 el_GR.ISO-8859-7|||ue
 de_DE.NEXTSTEP|||ue
@@ -77,11 +81,12 @@ TABLE
       export LOCPATH=$scratch/locales
       mkdir "$LOCPATH"
       for locale in de_DE.UTF-8 de_DE.ISO-8859-1 tr_TR.ISO-8859-9 de_DE.IBM850 ru_RU.KOI8-R el_GR.ISO-8859-7 \
-        de_DE.NEXTSTEP; do
+        de_DE.NEXTSTEP ja_JP.EUC-JP; do
         localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale" >/dev/null 2>&1 ||
           skip "cannot make the locale $locale (the package locales is missing)"
       done
-      # NEXTSTEP is a character set without a converter.
+      # NEXTSTEP is a character set without a converter; EUC-JP spells ü in
+      # three bytes.
       table=$(cat <<'TABLE'
 de_DE.UTF-8|||\xc3\xbc
 de_DE.ISO-8859-1|||\xfc
@@ -90,6 +95,8 @@ de_DE.IBM850|||\x81
 ru_RU.KOI8-R|||ue
 el_GR.ISO-8859-7|||ue
 de_DE.NEXTSTEP|||ue
+ja_JP.EUC-JP|||\x8f\xab\xe4
+ja_JP.EUC-JP|||\x8f\xab\xe4|00-05-04
 xx_XX.UTF-8|||ue
 |||ue
 de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
@@ -100,15 +107,21 @@ de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
 TABLE
       )
     fi
-    while IFS='|' read -r all ctype lang umlaut; do
+    while IFS='|' read -r all ctype lang umlaut address; do
       unset LC_ALL LC_CTYPE LANG
       [[ -z $all ]] || export LC_ALL=$all
       [[ -z $ctype ]] || export LC_CTYPE=$ctype
       [[ -z $lang ]] || export LANG=$lang
       printf -v umlaut '%b' "$umlaut"
       notices "$umlaut"
-      run
-      expect_run "LC_ALL=$all LC_CTYPE=$ctype LANG=$lang" "$banner$usage$usage_notice" "" 1
+      label="LC_ALL=$all LC_CTYPE=$ctype LANG=$lang"
+      if [[ -z $address ]]; then
+        run
+        expect_run "$label" "$banner$usage$usage_notice" "" 1
+      else
+        run "$address"
+        expect_run "$label, '$address'" "$banner$format_error$usage$error_notice" "" 2
+      fi
     done <<<"$table"
     ;;
   *) unknown_word ;;
