@@ -4,8 +4,11 @@
 # files. The program's own code includes only the C library's headers:
 # Debian's C++ library is made for glibc, so it is neither included nor
 # linked, and the unit tests, which need it, run in the other presets.
-set(WECKWERK_MUSL_DIR /usr/local/lib/weckwerk/musl-1.2.3/${WECKWERK_TARGET} CACHE PATH
-  "The musl C library of a single-file program (tools/build-musl)")
+if(NOT WECKWERK_MUSL_DIR)
+  execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tools/build-musl --dir ${WECKWERK_TARGET}
+    OUTPUT_VARIABLE musl_dir OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(WECKWERK_MUSL_DIR ${musl_dir} CACHE PATH "The musl C library of a single-file program (tools/build-musl)")
+endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_MUSL_DIR)
 if(NOT EXISTS ${WECKWERK_MUSL_DIR}/lib/libc.a)
   message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}: "
