@@ -45,21 +45,27 @@ case ${words[0]} in
   charsets)
     # LC_ALL|LC_CTYPE|LANG|the notice's ü|an incomplete address, for the
     # format error's notice instead of the usage notice; an empty field leaves
-    # the variable unset.
+    # the variable unset, '' sets it to the empty text.
     if [[ ${WECKWERK_C_LIBRARY:-system} == musl ]]; then
       # musl has no locale files: the character set is the one the locale's
-      # name gives, and unknown without one. It cannot write IBM850 (by that
-      # name) nor EUC-JP, KOI8-R and ISO-8859-7 lack ü, and NEXTSTEP has no
-      # converter.
+      # name gives, its name compared without case and punctuation, and
+      # unknown without one. The program's table lacks EUC-JP; KOI8-R and
+      # ISO-8859-7 lack ü; UTF-16 would put a NUL byte into the notice.
       table=$(cat <<'TABLE'
 de_DE.UTF-8|||\xc3\xbc
 C.UTF-8|||\xc3\xbc
 xx_XX.UTF-8|||\xc3\xbc
+de_DE.utf8|||\xc3\xbc
 de_DE.ISO-8859-1|||\xfc
 de_DE.ISO-8859-1|||\xfc|00-05-04
+de_DE.iso88591|||\xfc
+de_DE.latin1|||\xfc
 de_DE.ISO-8859-15@euro|||\xfc
 tr_TR.ISO-8859-9|||\xfc
-de_DE.IBM850|||ue
+de_DE.IBM850|||\x81
+de_DE.UTF-16|||ue
+de_DE.UTF-16LE|||ue
+de_DE.|||ue
 ja_JP.EUC-JP|||ue
 ru_RU.KOI8-R|||ue
 el_GR.ISO-8859-7|||ue
@@ -72,6 +78,8 @@ de_DE.ISO-8859-1|de_DE.UTF-8|de_DE.IBM850|\xfc
 |de_DE.UTF-8|de_DE.IBM850|\xc3\xbc
 ||de_DE.ISO-8859-1|\xfc
 |ru_RU.KOI8-R|de_DE.UTF-8|ue
+''||de_DE.UTF-8|\xc3\xbc
+''|''|de_DE.ISO-8859-1|\xfc
 TABLE
       )
     else
@@ -109,9 +117,9 @@ TABLE
     fi
     while IFS='|' read -r all ctype lang umlaut address; do
       unset LC_ALL LC_CTYPE LANG
-      [[ -z $all ]] || export LC_ALL=$all
-      [[ -z $ctype ]] || export LC_CTYPE=$ctype
-      [[ -z $lang ]] || export LANG=$lang
+      for variable in LC_ALL=$all LC_CTYPE=$ctype LANG=$lang; do
+        [[ $variable == *= ]] || export "${variable/%=\'\'/=}"
+      done
       printf -v umlaut '%b' "$umlaut"
       notices "$umlaut"
       label="LC_ALL=$all LC_CTYPE=$ctype LANG=$lang"

@@ -1,58 +1,31 @@
 #include "output/console.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
 #include <signal.h>
-#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
+
+#ifdef __GLIBC__
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+#include <stdint.h>
+#else
+#include "output/posix/charset_table.h"
+#endif
 
 void SurviveMissingReader() { signal(SIGPIPE, SIG_IGN); }
 
 bool IsTerminal(FILE* stream) { return isatty(fileno(stream)) == 1; }
 
-namespace {
-
-// The character set of the locale that the environment sets for LC_CTYPE,
-// or nullptr where it is not known for sure. glibc reads it from the
-// locale's files, and takes the C locale where they are missing. musl has
-// no such files and reports UTF-8 for every locale but C, so there the
-// locale's name tells it after its ".", and a name without one tells none.
-const char* LocaleCharset() {
 #ifdef __GLIBC__
+
+// glibc reads the locale's character set from the locale's files (the C
+// locale where they are missing), and converts with iconv.
+const char* UmlautU() {
   // Only the notices need this, so the locale is loaded only for them.
   setlocale(LC_CTYPE, "");
-  return nl_langinfo(CODESET);
-#else
-  const char* name = "";
-  const char* const variables[] = {"LC_ALL", "LC_CTYPE", "LANG"};
-  for (const char* variable : variables) {
-    const char* value = getenv(variable);
-    if (value != nullptr && *value != '\0') {
-      name = value;
-      break;
-    }
-  }
-  const char* dot = strchr(name, '.');
-  if (dot == nullptr) return nullptr;
-  static char charset[32];
-  // A modifier such as "@euro" follows the character set.
-  const size_t length = strcspn(dot + 1, "@");
-  if (length == 0 || length >= sizeof charset) return nullptr;
-  memcpy(charset, dot + 1, length);
-  charset[length] = '\0';
-  return charset;
-#endif
-}
-
-}  // namespace
-
-const char* UmlautU() {
-  const char* charset = LocaleCharset();
-  if (charset == nullptr) return "ue";
-  iconv_t converter = iconv_open(charset, "UTF-8");
+  iconv_t converter = iconv_open(nl_langinfo(CODESET), "UTF-8");
   // iconv_open fails with (iconv_t)-1.
   if (reinterpret_cast<intptr_t>(converter) == -1) return "ue";
   // Room to spare: UTF-8 spells it in two bytes, EUC-JP in three, and the
@@ -72,3 +45,38 @@ const char* UmlautU() {
   // A NUL byte inside would cut the notice short.
   return exact && strlen(spelling) == static_cast<size_t>(out - spelling) ? spelling : "ue";
 }
+
+#else
+
+namespace {
+
+// The locale's name, as the first of LC_ALL, LC_CTYPE and LANG that is set
+// and not empty gives it, or "".
+const char* LocaleName() {
+  const char* const variables[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+  for (const char* variable : variables) {
+    const char* value = getenv(variable);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return "";
+}
+
+}  // namespace
+
+// musl has no locale files and says UTF-8 for every locale but C, so the
+// character set is the one the locale's name gives after its "." (up to a
+// modifier such as "@euro"), looked up in a table: no iconv and none of its
+// tables in the program.
+const char* UmlautU() {
+  const char* dot = strchr(LocaleName(), '.');
+  if (dot == nullptr) return "ue";
+  char charset[32];
+  const size_t length = strcspn(dot + 1, "@");
+  if (length >= sizeof charset) return "ue";
+  memcpy(charset, dot + 1, length);
+  charset[length] = '\0';
+  const char* spelling = UmlautUInCharset(charset);
+  return spelling != nullptr ? spelling : "ue";
+}
+
+#endif

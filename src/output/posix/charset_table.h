@@ -1,0 +1,22 @@
+#ifndef WECKWERK_OUTPUT_POSIX_CHARSET_TABLE_H
+#define WECKWERK_OUTPUT_POSIX_CHARSET_TABLE_H
+
+#include <stddef.h>
+
+// The letter u-umlaut in the character sets that have it, for a C library
+// that cannot tell a locale's character set (musl): named as glibc's iconv
+// names them, aliases each a row of their own.
+struct CharsetSpelling {
+  const char* charset;
+  const char* umlautU;
+};
+extern const CharsetSpelling kUmlautUByCharset[];
+extern const size_t kUmlautUByCharsetRows;
+
+// The bytes of u-umlaut in the named character set, the name compared with
+// case and punctuation ignored, as the C libraries compare them ("utf8" is
+// UTF-8, "iso_8859-1" ISO-8859-1); nullptr for a set the table does not
+// have, and for an empty name.
+const char* UmlautUInCharset(const char* charset);
+
+#endif
