@@ -14,11 +14,10 @@ namespace {
 constexpr int kOneArgumentForm = 2;
 constexpr int kSixArgumentForm = 1 + kMacAddressLength;
 
-void PrintUsage(const char* notice) {
+void PrintUsage() {
   Print(stdout, kUsageLine1);
   Print(stdout, kUsageLine2);
   Print(stdout, kUsageLine3);
-  PrintFormatted(stdout, notice, UmlautU());
 }
 
 }  // namespace
@@ -31,13 +30,15 @@ int WeckwerkMain(int argc, char** argv) {
   if (argc == kOneArgumentForm) {
     if (ReadOneArgumentForm(argv[1]) < kAddressFieldCount) {
       Print(stdout, kFormatError);
-      PrintUsage(kFormatErrorNotice);
+      PrintUsage();
+      PrintFormatted(stdout, kFormatErrorNotice, UmlautU());
       return kExitBadAddress;
     }
   } else if (argc == kSixArgumentForm) {
     ReadSixArgumentForm(argv + 1);
   } else {
-    PrintUsage(kUsageNotice);
+    PrintUsage();
+    PrintFormatted(stdout, kUsageNotice, UmlautU());
     return kExitWrongArgumentCount;
   }
 

@@ -58,10 +58,10 @@ void SetUpOutput() {
 // fputs hands an unbuffered stream its text in one write.
 void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
-// By hand, as PrintEchoByte: the C library's printf brings its
-// floating-point formatter along, which a router's MIPS core without an FPU
-// can run only with soft-float helper routines that the C library does not
-// have. The messages need only "%s" and "%d".
+// By hand, as PrintEchoByte, not with the C library's printf, whose
+// floating-point formatter would need soft-float helper routines on MIPS
+// that Debian's hard-float libgcc cannot give (CONTRIBUTING.md). The
+// messages need only "%s" and "%d".
 void PrintFormatted(FILE* stream, const char* format, ...) {
   // Formatted first and handed over whole: some C libraries (Wine's msvcrt)
   // write pieces of a buffered stream out early.

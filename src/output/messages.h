@@ -45,12 +45,15 @@ void Print(FILE* stream, const char* text);
 
 // Writes a message with conversions, one of the formats above, whose only
 // conversions are "%s" and "%d": formatted whole into a buffer far larger
-// than any of them needs, then written as Print writes.
+// than any of them needs, then written as Print writes. The compiler checks
+// each call's arguments against its format.
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((format(printf, 2, 3)))
+#endif
 void PrintFormatted(FILE* stream, const char* format, ...);
 
 // Writes one byte of the echo line as "%02X-" would: two upper-case hex
-// digits and a hyphen. By hand, because the C library's formatter costs more
-// than everything else this program does in a run.
+// digits and a hyphen.
 void PrintEchoByte(uint8_t byte);
 
 #endif
