@@ -1,47 +1,60 @@
 #!/usr/bin/env bash
 # A released program is one file that runs by itself on its machine: on
 # Linux statically linked, for the right architecture and ABI, small enough
-# for a router (300 KB stripped), and on MIPS without a single FPU
+# for a router's flash (48 KB stripped), and on MIPS without a single FPU
 # instruction, since routers' cores have no FPU; on Windows a console
-# program. Arguments: TARGET PROGRAM OBJDUMP STRIP (TARGET: the target
-# triplet; OBJDUMP and STRIP: the build's, for the target).
+# program. The machine is read off the file's headers (readelf, objdump),
+# which name it the same in every release of binutils. Arguments: TARGET
+# PROGRAM OBJDUMP STRIP (TARGET: the target triplet; OBJDUMP and STRIP: the
+# build's, for the target).
 set -u
 target=$1 program=$2 objdump=$3 strip=$4
-case $target in
-  x86_64-linux-gnu) want="ELF 64-bit LSB executable, x86-64, *statically linked*" ;;
-  i686-linux-gnu) want="ELF 32-bit LSB executable, Intel 80386, *statically linked*" ;;
-  aarch64-linux-gnu) want="ELF 64-bit LSB executable, ARM aarch64, *statically linked*" ;;
-  arm-linux-gnueabihf | arm-linux-gnueabi) want="ELF 32-bit LSB executable, ARM, EABI5 *statically linked*" ;;
-  # MIPS32 release 1, for the oldest router cores (4Kc).
-  mips-linux-gnu) want="ELF 32-bit MSB executable, MIPS, MIPS32 version 1 *statically linked*" ;;
-  mipsel-linux-gnu) want="ELF 32-bit LSB executable, MIPS, MIPS32 version 1 *statically linked*" ;;
-  riscv64-linux-gnu) want="ELF 64-bit LSB executable, UCB RISC-V, RVC, double-float ABI, *statically linked*" ;;
-  x86_64-w64-mingw32) want="PE32+ executable (console) x86-64*" ;;
-  i686-w64-mingw32) want="PE32 executable (console) Intel 80386*" ;;
-  *) echo "FAIL: nothing known of $target" >&2; exit 1 ;;
-esac
 failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
-got=$(file -b "$program")
-echo "$got"
-# shellcheck disable=SC2053 # $want is a pattern
-[[ $got == $want ]] || fail "want $want"
-# armhf passes floating-point arguments in VFP registers, armel (soft-float,
-# for ARMv5TE and ARMv6) never.
-vfp_args=$(readelf -A "$program" | grep -c 'Tag_ABI_VFP_args: VFP registers')
+
+# The ELF header's class, byte order and machine, and a pattern that its
+# flags must match: the ARM float ABI, MIPS32 release 1 (the 4Kc's) in the
+# o32 ABI, RISC-V's compressed instructions and double-float ABI.
 case $target in
-  arm-linux-gnueabihf) ((vfp_args == 1)) || fail "not hard-float" ;;
-  arm-linux-gnueabi) ((vfp_args == 0)) || fail "not soft-float" ;;
+  x86_64-linux-gnu) want="ELF64|little endian|Advanced Micro Devices X86-64|*" ;;
+  i686-linux-gnu) want="ELF32|little endian|Intel 80386|*" ;;
+  aarch64-linux-gnu) want="ELF64|little endian|AArch64|*" ;;
+  arm-linux-gnueabihf) want="ELF32|little endian|ARM|*Version5 EABI, hard-float ABI*" ;;
+  arm-linux-gnueabi) want="ELF32|little endian|ARM|*Version5 EABI, soft-float ABI*" ;;
+  mips-linux-gnu) want="ELF32|big endian|MIPS R3000|*, o32, mips32" ;;
+  mipsel-linux-gnu) want="ELF32|little endian|MIPS R3000|*, o32, mips32" ;;
+  riscv64-linux-gnu) want="ELF64|little endian|RISC-V|*RVC, double-float ABI*" ;;
+  # objdump's format name, and the optional header's magic and subsystem.
+  x86_64-w64-mingw32) want="pei-x86-64|020b (PE32+)|00000003 (Windows CUI)" ;;
+  i686-w64-mingw32) want="pei-i386|010b (PE32)|00000003 (Windows CUI)" ;;
+  *) echo "FAIL: nothing known of $target" >&2; exit 1 ;;
 esac
-if [[ $target == *-linux-* ]]; then
-  stripped=$(mktemp)
-  trap 'rm -f "$stripped"' EXIT
-  "$strip" -o "$stripped" "$program" || fail "cannot strip $program"
-  size=$(stat -c %s "$stripped")
-  echo "stripped: $size bytes"
-  ((size <= 300 * 1024)) || fail "stripped, $size bytes, more than 300 KB"
+
+if [[ $target == *-mingw32 ]]; then
+  got=$("$objdump" -p "$program" | awk -F'[ \t]+' '
+    / file format / { format = $NF }
+    $1 == "Magic" { magic = $2 " " $3 }
+    $1 == "Subsystem" { subsystem = $2 " " $3 " " $4 }
+    END { print format "|" magic "|" subsystem }')
+  echo "$got"
+  [[ $got == "$want" ]] || fail "want $want"
+  exit "$failed"
 fi
+
+header=$(readelf -hW "$program")
+field() { sed -n "s/^ *$1: *//p" <<<"$header"; }
+data=$(field Data)
+got="$(field Class)|${data#*, }|$(field Machine)|$(field Flags)"
+echo "$got"
+# shellcheck disable=SC2053 # the flags' part of $want is a pattern
+[[ ${got%|*} == "${want%|*}" && ${got##*|} == ${want##*|} ]] || fail "want $want"
+# Statically linked: an executable that names no program interpreter and
+# has no dynamic section.
+[[ $(field Type) == EXEC* ]] || fail "not an executable of fixed address: $(field Type)"
+! readelf -lW "$program" | grep -q INTERP || fail "names a program interpreter: dynamically linked"
+[[ $(readelf -dW "$program") == *"no dynamic section"* ]] || fail "has a dynamic section: dynamically linked"
 if [[ $target == mips* ]]; then
+  [[ $(readelf -AW "$program") == *"FP ABI: Soft float"* ]] || fail "not soft-float"
   # The FPU's instructions: loads, stores and moves of coprocessor 1, its
   # branches and conditional moves, and every operation on a format (.s,
   # .d, .w, .l, .ps: add.d, cvt.s.w, c.lt.d).
@@ -50,4 +63,11 @@ if [[ $target == mips* ]]; then
     head -n 5)
   [[ -z $fpu ]] || fail "FPU instructions, e.g.:"$'\n'"$fpu"
 fi
+
+stripped=$(mktemp)
+trap 'rm -f "$stripped"' EXIT
+"$strip" -o "$stripped" "$program" || fail "cannot strip $program"
+size=$(stat -c %s "$stripped")
+echo "stripped: $size bytes"
+((size <= 48 * 1024)) || fail "stripped, $size bytes, more than 48 KB"
 exit "$failed"
