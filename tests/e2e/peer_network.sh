@@ -6,10 +6,12 @@
 # Nothing in it reaches this machine's own network, and it ends with the
 # script.
 
-# peer_link SENDER_SIDE NETWORK: makes a peer's namespace, joined to the
-# sender's by a veth pair whose sender side is SENDER_SIDE, the sender at
-# NETWORK.1, the peer at NETWORK.2 (NETWORK as 198.51.100). Adds the
-# peer's process, whose namespace it is, to peers.
+# peer_link SENDER_SIDE NETWORK [BRIDGE]: makes a peer's namespace, joined to
+# the sender's by a veth pair whose sender side is SENDER_SIDE, the sender at
+# NETWORK.1, the peer at NETWORK.2 (NETWORK as 198.51.100); with BRIDGE, the
+# sender side is a port of that new bridge, which has the address, as a
+# router's LAN ports are. Adds the peer's process, whose namespace it is, to
+# peers.
 peer_link() {
   local peer ready
   # The peer says a line once it is in a network namespace of its own, and
@@ -19,8 +21,10 @@ peer_link() {
   read -r -u "$ready" _ || { echo "peer_link: the peer has no namespace" >&2; return 1; }
   exec {ready}<&-
   peers+=("$peer")
-  ip link add "$1" type veth peer name veth-peer netns "$peer" &&
-    ip addr add "$2.1/24" dev "$1" && ip link set "$1" up &&
+  local address_side=${3:-$1}
+  ip link add "$1" type veth peer name veth-peer netns "$peer" && ip link set "$1" up &&
+    { [[ -z ${3:-} ]] || { ip link add "$3" type bridge && ip link set "$1" master "$3" && ip link set "$3" up; }; } &&
+    ip addr add "$2.1/24" dev "$address_side" &&
     nsenter "--net=/proc/$peer/ns/net" ip addr add "$2.2/24" dev veth-peer &&
     nsenter "--net=/proc/$peer/ns/net" ip link set veth-peer up
 }
@@ -29,12 +33,18 @@ peer_link() {
 # routes the broadcast from the sender's namespace through it: ROUTE
 # "default" by a default route via the peer, "host" by the host route to
 # 255.255.255.255 alone, "two-links" by a default route via the peer with a
-# second peer behind a second link, veth-second, as on a router or a
-# machine in two networks. Sets peers to the peers' processes, the first
-# peer's first: nsenter --net=/proc/PROCESS/ns/net runs a command in one's
-# namespace.
+# second peer behind a second link, veth-second, as on a machine in two
+# networks. "router" makes the sender a home router: the first peer in its
+# LAN behind the bridge br-lan (port lan1), the second in its internet side
+# behind wan (203.0.113.0/24), where its default route goes. Sets peers to
+# the peers' processes, the first peer's first: nsenter
+# --net=/proc/PROCESS/ns/net runs a command in one's namespace.
 peer_network_up() {
   peers=()
+  if [[ $1 == router ]]; then
+    peer_link lan1 198.51.100 br-lan && peer_link wan 203.0.113 && ip route add default via 203.0.113.2
+    return
+  fi
   peer_link veth-sender 198.51.100 || return
   case $1 in
     default) ip route add default via 198.51.100.2 ;;

@@ -3,7 +3,7 @@
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
 # no-route | failures | winsock-failures | no-reader | readme README |
-# readme-route README
+# readme-route README | readme-router README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -79,10 +79,11 @@ receive() {
 }
 
 # readme_command README COMMAND: sets readme_command to the README's command
-# on the line that begins with "    sudo COMMAND", without sudo (the test is
-# root already), word by word.
+# on the indented line (a code block's, four blanks or more) that begins with
+# COMMAND or "sudo COMMAND", without sudo (the test is root already), word by
+# word.
 readme_command() {
-  read -ra readme_command < <(sed -n "s|^    sudo \($2\)|\1|p" "$1")
+  read -ra readme_command < <(sed -n "s|^ \{4,\}\(sudo \)\{0,1\}\($2\)|\2|p" "$1")
   [[ ${readme_command[*]} == "$2"* ]] || { echo "FAIL: the README has no command $2" >&2; exit 1; }
 }
 
@@ -132,6 +133,26 @@ readme-route)
   done <<'TABLE'
 default|veth-sender|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
 host|veth-second||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+TABLE
+  ;;
+readme-router)
+  # A router: the datagram leaves by the default route, to the internet
+  # side, until the README's host route into the LAN bridge is in place,
+  # set with busybox's ip as on OpenWrt; then it reaches the LAN alone.
+  command -v busybox >/dev/null || skip "busybox is missing"
+  readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev br-lan"
+  network_up router
+  # route|what the LAN peer receives|what the peer on the internet side receives
+  while IFS='|' read -r route lan wan; do
+    [[ $route == default ]] || busybox "${readme_command[@]}" || fail "the README's route into the LAN"
+    receive 00-05-04-37-f6-1a
+    expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
+    expect_equal "$route route: the LAN peer received" "${lan:+$lan$expected_payload}" "$(<"$scratch/received0")"
+    expect_equal "$route route: the peer on the internet side received" "${wan:+$wan$expected_payload}" \
+      "$(<"$scratch/received1")"
+  done <<'TABLE'
+default||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+README's|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
 TABLE
   ;;
 no-route)
