@@ -11,11 +11,14 @@
 # Where TAB offers names, the README's fallback without a completion,
 # weckwerk "$(getent ethers NAME | cut -d' ' -f1)", gives the program the
 # address of a line written with colons.
-# Arguments: the bash, zsh and fish completion files, and the program.
+# On a router, the README's line that wakes a host by its name in the
+# router's DHCP tables gives the program that host's address.
+# Arguments: the bash, zsh and fish completion files, the program and the
+# README.
 set -u
 export LC_ALL=C
 bash_completion=$(realpath "$1") zsh_completion=$(realpath "$2") fish_completion=$(realpath "$3")
-program=$(realpath "$4")
+program=$(realpath "$4") readme=$(realpath "$5")
 : "${WECKWERK_VERSION:?the build sets it}"
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
@@ -193,6 +196,39 @@ code=0
 unshare -n "$program" "$(getent ethers nas | cut -d' ' -f1)" >"$scratch/out" 2>/dev/null || code=$?
 expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit code" \
   "$banner$(echo_line 00 11 32 0A 0B 0C)|1" "$(<"$scratch/out")|$code"
+
+# The README's wake by name on a router, run by busybox's shell with busybox's
+# tools alone, over a router's DHCP tables (tests/openwrt): the static leases
+# of /etc/config/dhcp first, then dnsmasq's /tmp/dhcp.leases, the name
+# matched whole. A name found nowhere gives the program an empty argument.
+if command -v busybox >/dev/null; then
+  router_line=$(sed -n 's/^    \(weckwerk "$(awk -v h=nas .*\)$/\1/p' "$readme")
+  [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
+  mkdir -p /etc/config "$scratch/busybox" && cp "$(dirname "$0")/openwrt/dhcp" /etc/config/dhcp &&
+    mount -t tmpfs tmpfs /tmp && cp "$(dirname "$0")/openwrt/dhcp.leases" /tmp/ &&
+    busybox --install -s "$scratch/busybox" && ln -s "$program" "$scratch/busybox/weckwerk" ||
+    { echo "FAIL: cannot lay out the router's tables" >&2; exit 1; }
+  notices ue
+  # name|the address the program is given, as its echo shows it
+  while IFS='|' read -r name address; do
+    code=0
+    unshare -n env PATH="$scratch/busybox" "$(command -v busybox)" sh -c "${router_line/-v h=nas /-v h=$name }" \
+      >"$scratch/out" 2>/dev/null || code=$?
+    read -ra bytes <<<"$address"
+    if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else want="$banner$format_error$usage${error_notice%$'\n'}|2"; fi
+    expect_equal "the README's router line for $name: output|exit code" "$want" "$(<"$scratch/out")|$code"
+  done <<'TABLE'
+nas|00 11 32 0A 0B 0C
+nas2|00 11 32 0A 0B 0D
+printer|AA BB CC DD EE FF
+tv|02 00 5E 00 53 09
+novac|02 00 5E 00 53 0C
+na|
+nas2.lan|
+TABLE
+else
+  fail "busybox is missing: run tools/install-deps"
+fi
 
 rm /etc/ethers
 expect_table "no /etc/ethers" <<'TABLE'
