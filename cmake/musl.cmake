@@ -29,7 +29,9 @@ set(CMAKE_CXX_FLAGS_INIT
 # The library's start files and libc.a, with the compiler's own helper
 # routines (libgcc) where the code calls one. A helper of another
 # floating-point ABI (Debian's MIPS libgcc is hard-float) makes the linker
-# warn, and a warning fails the link.
+# warn, and a warning fails the link. No RELRO: only musl's dynamic linker
+# applies it, never in a static program, and its alignment to the largest
+# page would pad the arm64 file by 48 KB.
 set(musl_lib ${WECKWERK_MUSL_DIR}/lib)
 set(CMAKE_CXX_LINK_EXECUTABLE
-  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -Wl,--start-group ${musl_lib}/libc.a -lgcc -Wl,--end-group ${musl_lib}/crtn.o")
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings -Wl,-z,norelro ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -Wl,--start-group ${musl_lib}/libc.a -lgcc -Wl,--end-group ${musl_lib}/crtn.o")
