@@ -2,8 +2,8 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | winsock-failures | no-reader | readme README |
-# readme-route README | readme-router README
+# no-route | failures | winsock-failures WSOCK32_DLL | no-reader |
+# readme README | readme-route README | readme-router README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
@@ -46,6 +46,23 @@ winsock_trace() {
   calls=$(sed -nE 's/^[0-9a-f]+:trace:winsock:(WSAStartup version|socket af|setsockopt socket|bind socket|WS2_sendto socket|closesocket|WSACleanup)([ =].*)?$/\1/p' \
     "$scratch/err" | sed -E 's/[ =].*//; s/^WS2_//' | paste -sd' ')
   sed -i -E '/^[0-9a-f]+:[a-z]+:winsock:/d' "$scratch/err"
+}
+
+# stand_in_run DLL ARGS...: runs a copy of the program in a folder of its own,
+# beside DLL, a stand-in WSOCK32.DLL that Wine loads in place of its own and
+# that writes the calls made to it into a file; $calls then holds them in
+# their order.
+stand_in_run() {
+  local folder=$scratch/stand-in program=("${program[@]}")
+  if ! mkdir "$folder" || ! cp "${program[-1]}" "$1" "$folder/"; then
+    echo "FAIL: cannot copy the program and the stand-in" >&2
+    exit 1
+  fi
+  program[-1]=$folder/${program[-1]##*/}
+  WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}wsock32=n" WECKWERK_WSOCK32_CALLS="Z:$folder/calls" \
+    run "${@:2}"
+  calls=$(paste -sd' ' "$folder/calls" 2>/dev/null)
+  rm -r "$folder"
 }
 
 . "$(dirname "$0")/peer_network.sh"
@@ -189,11 +206,15 @@ TABLE
   ;;
 winsock-failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure|the report: call, routine, error|the calls made. A failed
-  # WSAStartup cannot be made from outside: the fake sockets of the unit
-  # tests check that path.
+  # injected failure, or "stand-in" for the stand-in WSOCK32.DLL (the word
+  # after winsock-failures), whose WSAStartup fails|the report: call,
+  # routine, error|the calls made.
   while IFS='|' read -r inject report want; do
-    winsock_trace 00-05-04-37-f6-1a
+    if [[ $inject == stand-in ]]; then
+      stand_in_run "${words[1]}" 00-05-04-37-f6-1a
+    else
+      winsock_trace 00-05-04-37-f6-1a
+    fi
     read -r call routine error <<<"$report"
     expect_run "${inject:-no route}" "$banner$(echo_line "${example[@]}")" \
       "$(call_failed "$call" "$routine" "$error")"$'\n' 1
@@ -203,6 +224,7 @@ socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSACleanup
 setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt closesocket WSACleanup
 bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind closesocket WSACleanup
 |sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto closesocket WSACleanup
+stand-in|WSAStartup DoStartup 10091|WSAStartup
 TABLE
   ;;
 no-reader)
