@@ -14,7 +14,8 @@ namespace {
 // u-umlaut as the C library's iconv writes it in the named set, or why not.
 std::string IconvSpelling(const char* charset) {
   iconv_t converter = iconv_open(charset, "UTF-8");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return "iconv knows no such set";
+  // iconv_open fails with (iconv_t)-1.
+  if (reinterpret_cast<std::intptr_t>(converter) == -1) return "iconv knows no such set";
   char utf8[] = "\xC3\xBC";
   char* in = utf8;
   std::size_t inLeft = 2;

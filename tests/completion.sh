@@ -202,8 +202,10 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # of /etc/config/dhcp first, then dnsmasq's /tmp/dhcp.leases, the name
 # matched whole. A name found nowhere gives the program an empty argument.
 if command -v busybox >/dev/null; then
+  # shellcheck disable=SC2016 # the README's line, $( and all
   router_line=$(sed -n 's/^    \(weckwerk "$(awk -v h=nas .*\)$/\1/p' "$readme")
   [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
+  # shellcheck disable=SC2015 # the last part ends the script
   mkdir -p /etc/config "$scratch/busybox" && cp "$(dirname "$0")/openwrt/dhcp" /etc/config/dhcp &&
     mount -t tmpfs tmpfs /tmp && cp "$(dirname "$0")/openwrt/dhcp.leases" /tmp/ &&
     busybox --install -s "$scratch/busybox" && ln -s "$program" "$scratch/busybox/weckwerk" ||

@@ -21,7 +21,9 @@ readme_paths() {
     linux) grep -oE 'weckwerk-[0-9.]+-NAME/[^ `]+' "$1" | sed 's|^[^/]*/||'
       echo man/man1/weckwerk.1.gz
       echo man/de/man1/weckwerk.1.gz ;;
-    windows) sed -n '/^## Windows/,/^## /p' "$1" | grep -oE '`[^` ]+\.html`' | tr -d '`' ;;
+    windows)
+      # shellcheck disable=SC2016 # backquotes of Markdown
+      sed -n '/^## Windows/,/^## /p' "$1" | grep -oE '`[^` ]+\.html`' | tr -d '`' ;;
   esac
 }
 

@@ -3,6 +3,7 @@
 // The sets that a locale may name and that have a u-umlaut; every other set
 // gets "ue" from the caller. The test of this table asks glibc's iconv for
 // each row.
+// clang-format off
 const CharsetSpelling kUmlautUByCharset[] = {
     {"UTF-8", "\xC3\xBC"},
     {"ISO-8859-1", "\xFC"},  {"LATIN1", "\xFC"},  {"L1", "\xFC"},
@@ -24,11 +25,14 @@ const CharsetSpelling kUmlautUByCharset[] = {
     {"IBM437", "\x81"},      {"CP437", "\x81"},   {"437", "\x81"},
     {"IBM850", "\x81"},      {"CP850", "\x81"},   {"850", "\x81"},
 };
+// clang-format on
 const size_t kUmlautUByCharsetRows = sizeof kUmlautUByCharset / sizeof kUmlautUByCharset[0];
 
 namespace {
 
-bool IsAlphanumeric(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAlphanumeric(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -50,6 +54,7 @@ bool SameCharsetName(const char* a, const char* b) {
 
 const char* UmlautUInCharset(const char* charset) {
   for (const CharsetSpelling& row : kUmlautUByCharset) {
+    // cppcheck-suppress useStlAlgorithm ; the program's code uses no C++ library
     if (SameCharsetName(charset, row.charset)) return row.umlautU;
   }
   return nullptr;
