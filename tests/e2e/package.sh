@@ -117,14 +117,16 @@ section_lines() {
 # page|its section headings
 while IFS='|' read -r page headings; do
   [[ -f $root/usr/$page ]] || { fail "$page is missing"; continue; }
-  zcat "$root/usr/$page" >"$scratch/source"
-  groff -mandoc -ww -z "$scratch/source" 2>"$scratch/warnings"
+  # Named as installed, without .gz: mandoc takes the section from the name.
+  source=$scratch/weckwerk.1
+  zcat "$root/usr/$page" >"$source"
+  groff -mandoc -ww -z "$source" 2>"$scratch/warnings"
   LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
   if command -v mandoc >/dev/null; then
     expected=$mandoc_expected
     [[ $page != */de/* ]] || expected+="|$mandoc_expected_de"
-    MANPATH=$scratch/no-manuals mandoc -T lint -W style "$scratch/source" 2>&1 | grep -Ev "$expected" >"$scratch/lint"
+    MANPATH=$scratch/no-manuals mandoc -T lint -W style "$source" 2>&1 | grep -Ev "$expected" >"$scratch/lint"
     [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
   elif [[ ${CI:-} == true ]]; then
     fail "mandoc is missing: run tools/install-deps"
@@ -134,7 +136,7 @@ while IFS='|' read -r page headings; do
   [[ $(head -n 1 "$scratch/page") =~ ^WECKWERK\(1\)\ .*\ WECKWERK\(1\)$ ]] || fail "$page: no header line"
   # The footer: Weckwerk and the version, the page's date, and on the right
   # the version again (groff 1.22, mandoc) or the page's title (groff 1.23).
-  date=$(sed -n 's/^\.Dd //p' "$scratch/source")
+  date=$(sed -n 's/^\.Dd //p' "$source")
   [[ -n $date && $(tail -n 1 "$scratch/page") =~ ^Weckwerk\ "$WECKWERK_VERSION"\ {2,}"$date"\ {2,}(Weckwerk\ "$WECKWERK_VERSION"|WECKWERK\(1\))$ ]] ||
     fail "$page: the footer is not 'Weckwerk $WECKWERK_VERSION', '${date:-the date of .Dd}' and 'Weckwerk $WECKWERK_VERSION' or 'WECKWERK(1)': $(tail -n 1 "$scratch/page")"
   # The synopsis names the command on each line, from the name section's .Nm.
