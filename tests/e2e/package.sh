@@ -3,9 +3,9 @@
 # warning or a hardening tag (its program is built with Debian's hardening
 # flags) and installs the program, both man pages, the copyright, the
 # changelog and the completions; the installed program runs (under the
-# build's emulator), and the pages render without warnings, show the usage
-# text's examples, their own language's headings and the header and footer
-# lines. The armhf package refuses to install on an ARMv6 processor. The
+# build's emulator), and the pages render without warnings (groff, man,
+# mandoc), show the command in their synopsis, the usage text's examples,
+# their own language's headings and the header and footer lines. The armhf package refuses to install on an ARMv6 processor. The
 # RPM package passes rpmlint, holds the same files and installs with rpm.
 # Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
 # they are not this machine's).
