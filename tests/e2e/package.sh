@@ -5,7 +5,8 @@
 # changelog and the completions; the installed program runs (under the
 # build's emulator), and the pages render without warnings (groff, man,
 # mandoc), show the command in their synopsis, the usage text's examples,
-# their own language's headings and the header and footer lines. The armhf package refuses to install on an ARMv6 processor. The
+# their own language's headings and the header and footer
+# lines. The armhf package refuses to install on an ARMv6 processor. The
 # RPM package passes rpmlint, holds the same files and installs with rpm.
 # Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
 # they are not this machine's).
@@ -135,7 +136,7 @@ while IFS='|' read -r page headings; do
   fi
   [[ $(head -n 1 "$scratch/page") =~ ^WECKWERK\(1\)\ .*\ WECKWERK\(1\)$ ]] || fail "$page: no header line"
   # The footer: Weckwerk and the version, the page's date, and on the right
-  # the version again (groff 1.22, mandoc) or the page's title (groff 1.23).
+  # the version again (groff 1.22) or the page's title (groff 1.23).
   date=$(sed -n 's/^\.Dd //p' "$source")
   [[ -n $date && $(tail -n 1 "$scratch/page") =~ ^Weckwerk\ "$WECKWERK_VERSION"\ {2,}"$date"\ {2,}(Weckwerk\ "$WECKWERK_VERSION"|WECKWERK\(1\))$ ]] ||
     fail "$page: the footer is not 'Weckwerk $WECKWERK_VERSION', '${date:-the date of .Dd}' and 'Weckwerk $WECKWERK_VERSION' or 'WECKWERK(1)': $(tail -n 1 "$scratch/page")"
