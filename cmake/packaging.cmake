@@ -10,8 +10,8 @@ function(weckwerk_gzip input output)
     DEPENDS ${input}
     COMMENT "Compressing ${output}")
 endfunction()
-foreach(page weckwerk.1 de/weckwerk.1)
-  configure_file(man/${page}.in man/${page} @ONLY)
+# The man pages, as cmake/manual.cmake has configured them.
+foreach(page ${man_pages})
   weckwerk_gzip(${PROJECT_BINARY_DIR}/man/${page} man/${page}.gz)
 endforeach()
 install(FILES ${PROJECT_BINARY_DIR}/man/weckwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -1,0 +1,33 @@
+# The manual: the man pages weckwerk(1) in English and German, configured
+# with the version. Linux installs them gzipped (cmake/packaging.cmake);
+# Windows, which has no man, as HTML pages for a browser, made by mandoc:
+# weckwerk.html and weckwerk-de.html, which tools/release puts beside
+# weckwerk.exe.
+set(man_pages weckwerk.1 de/weckwerk.1)
+foreach(page ${man_pages})
+  configure_file(man/${page}.in man/${page} @ONLY)
+endforeach()
+
+if(WIN32)
+  find_program(MANDOC mandoc)
+  if(NOT MANDOC)
+    message(FATAL_ERROR "mandoc is missing, so the manual cannot be made as HTML: run tools/install-deps --all (Debian package mandoc)")
+  endif()
+  set(html_pages)
+  # page|its HTML page
+  foreach(pair "weckwerk.1|weckwerk.html" "de/weckwerk.1|weckwerk-de.html")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 page)
+    list(GET pair 1 html)
+    # An error in the page (mandoc's -W error: a missing name, say) fails
+    # the build, and leaves no half-made page behind.
+    add_custom_command(OUTPUT ${html}
+      COMMAND ${MANDOC} -T html -W error ${PROJECT_BINARY_DIR}/man/${page} > ${html}.new
+      COMMAND ${CMAKE_COMMAND} -E rename ${html}.new ${html}
+      DEPENDS ${PROJECT_BINARY_DIR}/man/${page}
+      COMMENT "Making the manual page ${html}")
+    list(APPEND html_pages ${PROJECT_BINARY_DIR}/${html})
+  endforeach()
+  add_custom_target(html_manual ALL DEPENDS ${html_pages})
+  install(FILES ${html_pages} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
