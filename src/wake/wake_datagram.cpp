@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-// cppcheck-suppress constParameter ; memset and memcpy write through it
+// cppcheck-suppress[constParameter,constParameterReference] ; memset and memcpy write through it
 void BuildWakeDatagram(const uint8_t (&address)[kMacAddressLength], WakeDatagram& datagram) {
   memset(datagram, 0xFF, kWakeSyncLength);
   for (size_t copy = kWakeSyncLength; copy < sizeof datagram; copy += kMacAddressLength) {
