@@ -13,12 +13,10 @@ if(WIN32)
   if(NOT MANDOC)
     message(FATAL_ERROR "mandoc is missing, so the manual cannot be made as HTML: run tools/install-deps --all (Debian package mandoc)")
   endif()
+  # Each page's HTML page, in the order of man_pages.
+  set(html_names weckwerk.html weckwerk-de.html)
   set(html_pages)
-  # page|its HTML page
-  foreach(pair "weckwerk.1|weckwerk.html" "de/weckwerk.1|weckwerk-de.html")
-    string(REPLACE "|" ";" pair "${pair}")
-    list(GET pair 0 page)
-    list(GET pair 1 html)
+  foreach(page html IN ZIP_LISTS man_pages html_names)
     # An error in the page (mandoc's -W error: a missing name, say) fails
     # the build, and leaves no half-made page behind.
     add_custom_command(OUTPUT ${html}
