@@ -104,6 +104,25 @@ readme_command() {
   [[ ${readme_command[*]} == "$2"* ]] || { echo "FAIL: the README has no command $2" >&2; exit 1; }
 }
 
+# expect_routes ROUTE...: for each row of the table on standard input (the
+# route|the interface that ip route get names|what the first peer
+# receives|what the second peer receives), adds the host route with the
+# command ROUTE unless the row's route is "default", then sends and checks
+# where the datagram went.
+expect_routes() {
+  local route interface first second
+  while IFS='|' read -r route interface first second; do
+    [[ $route == default ]] || "$@" || fail "the README's host route: $*"
+    expect_equal "$route route: ip route get 255.255.255.255" "$interface" \
+      "$(ip route get 255.255.255.255 | sed -n 's/.* dev \([^ ]*\).*/\1/p')"
+    receive 00-05-04-37-f6-1a
+    expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
+    expect_equal "$route route: the first peer received" "${first:+$first$expected_payload}" "$(<"$scratch/received0")"
+    expect_equal "$route route: the second peer received" "${second:+$second$expected_payload}" \
+      "$(<"$scratch/received1")"
+  done
+}
+
 case ${words[0]} in
 receive)
   network_up "${words[1]}"
@@ -136,40 +155,22 @@ readme-route)
   # link for its IFACE; then it reaches the second link's peer alone.
   readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev IFACE"
   network_up two-links
-  # route|the interface that ip route get names|what the first peer
-  # receives|what the second peer receives
-  while IFS='|' read -r route interface first second; do
-    [[ $route == default ]] || "${readme_command[@]/IFACE/veth-second}" || fail "the README's host route"
-    expect_equal "$route route: ip route get 255.255.255.255" "$interface" \
-      "$(ip route get 255.255.255.255 | sed -n 's/.* dev \([^ ]*\).*/\1/p')"
-    receive 00-05-04-37-f6-1a
-    expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
-    expect_equal "$route route: the first peer received" "${first:+$first$expected_payload}" "$(<"$scratch/received0")"
-    expect_equal "$route route: the second peer received" "${second:+$second$expected_payload}" \
-      "$(<"$scratch/received1")"
-  done <<'TABLE'
+  expect_routes "${readme_command[@]/IFACE/veth-second}" <<'TABLE'
 default|veth-sender|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
-host|veth-second||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+README's|veth-second||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
 TABLE
   ;;
 readme-router)
-  # A router: the datagram leaves by the default route, to the internet
-  # side, until the README's host route into the LAN bridge is in place,
-  # set with busybox's ip as on OpenWrt; then it reaches the LAN alone.
+  # A router, its LAN peer first: the datagram leaves by the default route,
+  # to the internet side, until the README's host route into the LAN bridge
+  # is in place, set with busybox's ip as on OpenWrt; then it reaches the LAN
+  # alone.
   command -v busybox >/dev/null || skip "busybox is missing"
   readme_command "${words[1]}" "ip route add 255.255.255.255/32 dev br-lan"
   network_up router
-  # route|what the LAN peer receives|what the peer on the internet side receives
-  while IFS='|' read -r route lan wan; do
-    [[ $route == default ]] || busybox "${readme_command[@]}" || fail "the README's route into the LAN"
-    receive 00-05-04-37-f6-1a
-    expect_run "$route route" "$banner$(echo_line "${example[@]}")$sent_text" "" 0
-    expect_equal "$route route: the LAN peer received" "${lan:+$lan$expected_payload}" "$(<"$scratch/received0")"
-    expect_equal "$route route: the peer on the internet side received" "${wan:+$wan$expected_payload}" \
-      "$(<"$scratch/received1")"
-  done <<'TABLE'
-default||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
-README's|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
+  expect_routes busybox "${readme_command[@]}" <<'TABLE'
+default|wan||from 203.0.113.1 to 255.255.255.255:2304, 102 bytes:
+README's|br-lan|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
 TABLE
   ;;
 no-route)
