@@ -1,35 +1,42 @@
 #!/usr/bin/env bash
 # Each release archive is complete in itself: it unpacks into one folder
-# named as the archive, with the program, LICENSE and README.md, and holds
-# every file that its README links to and every file that the README tells
-# its user to take from the folder (weckwerk-VERSION-NAME/PATH in the Linux
-# archives, the manual in the Windows ones); the Linux archives hold the man
-# pages that `man -M man weckwerk` reads. The packages hold no README.
+# named as the archive, with the program, LICENSE, README.md and the
+# packages' changelog as changelog.txt, and holds every file that its README
+# links to and every file that the README tells its user to take from the
+# folder (the Linux archives' install lines and weckwerk-VERSION-NAME/PATH,
+# the manual in the Windows ones). The source archive holds README.md and
+# what the README says is in it, and no .git. The packages hold no README.
 # Argument: the release folder (dist/), with its SHA256SUMS.
 set -u
+shopt -s extglob
 . "$(dirname "$0")/helpers.sh"
 dist=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # readme_paths README KIND: the paths in the folder that README names for
-# an archive of KIND (linux or windows), one a line.
+# an archive of KIND (linux, windows or source), one a line.
+# shellcheck disable=SC2016 # backquotes of Markdown
 readme_paths() {
   # Links to files, not to a heading or a web page.
   grep -oE '\]\([^)#][^)]*\)' "$1" | sed -E 's/^\]\((.*)\)$/\1/' | grep -vE '^[a-z]+:'
   case $2 in
     linux) grep -oE 'weckwerk-[0-9.]+-NAME/[^ `]+' "$1" | sed 's|^[^/]*/||'
-      echo man/man1/weckwerk.1.gz
-      echo man/de/man1/weckwerk.1.gz ;;
+      grep -oE '(^| |`)(man|completion)/[^ `)]+' "$1" | sed -E 's/^[ `]//' ;;
+    source) grep -oE '`[^` ]+` in the source archive' "$1" | cut -d'`' -f2 ;;
     windows)
-      # shellcheck disable=SC2016 # backquotes of Markdown
       sed -n '/^## Windows/,/^## /p' "$1" | grep -oE '`[^` ]+\.html`' | tr -d '`' ;;
   esac
 }
 
+# The packages' changelog, from the .deb, for the archives' changelog.txt.
+deb=$(grep -m1 -oE '[^ ]+\.deb$' "$dist/SHA256SUMS")
+dpkg-deb --fsys-tarfile "$dist/$deb" | tar -xOf - ./usr/share/doc/weckwerk/changelog.gz | gzip -d >"$work/changelog"
+
 while read -r _ file; do
   name=${file%.tar.gz} name=${name%.zip}
   case $file in
+    weckwerk-+([0-9.]).tar.gz) kind=source program=CMakeLists.txt ;;
     *.tar.gz) kind=linux program=weckwerk ;;
     *.zip) kind=windows program=weckwerk.exe ;;
     *.deb | *.rpm)
@@ -39,13 +46,20 @@ while read -r _ file; do
     *) fail "$file: a release file of no known kind"; continue ;;
   esac
   mkdir "$work/$name"
-  if [[ $kind == linux ]]; then tar -xzf "$dist/$file" -C "$work/$name"; else unzip -q "$dist/$file" -d "$work/$name"; fi
+  if [[ $kind != windows ]]; then tar -xzf "$dist/$file" -C "$work/$name"; else unzip -q "$dist/$file" -d "$work/$name"; fi
   expect_equal "$file: its one folder" "$name" "$(ls "$work/$name")"
   folder=$work/$name/$name
   [[ -f $folder/README.md ]] || { fail "$file: no README.md"; continue; }
   for path in "$program" LICENSE $(readme_paths "$folder/README.md" "$kind"); do
     checks=$((checks + 1))
-    [[ -f $folder/$path ]] || fail "$file: the README names $path, which the archive lacks"
+    [[ -e $folder/$path ]] || fail "$file: the README names $path, which the archive lacks"
   done
+  if [[ $kind == source ]]; then
+    checks=$((checks + 1))
+    [[ ! -e $folder/.git ]] || fail "$file holds .git"
+  else
+    checks=$((checks + 1))
+    cmp -s "$work/changelog" "$folder/changelog.txt" || fail "$file: changelog.txt is not the packages' changelog"
+  fi
 done <"$dist/SHA256SUMS"
 finish
