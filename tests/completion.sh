@@ -200,10 +200,11 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # The README's wake by name on a router, run by busybox's shell with busybox's
 # tools alone, over a router's DHCP tables (tests/openwrt): the static leases
 # of /etc/config/dhcp first, then dnsmasq's /tmp/dhcp.leases, the name
-# matched whole. A name found nowhere gives the program an empty argument.
+# matched whole. A name found nowhere is said on the error stream, and the
+# program does not run.
 if command -v busybox >/dev/null; then
   # shellcheck disable=SC2016 # the README's line, $( and all
-  router_line=$(sed -n 's/^    \(weckwerk "$(awk -v h=nas .*\)$/\1/p' "$readme")
+  router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
   [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
   # shellcheck disable=SC2015 # the last part ends the script
   mkdir -p /etc/config "$scratch/busybox" && cp "$(dirname "$0")/openwrt/dhcp" /etc/config/dhcp &&
@@ -215,10 +216,13 @@ if command -v busybox >/dev/null; then
   while IFS='|' read -r name address; do
     code=0
     unshare -n env PATH="$scratch/busybox" "$(command -v busybox)" sh -c "${router_line/-v h=nas /-v h=$name }" \
-      >"$scratch/out" 2>/dev/null || code=$?
+      >"$scratch/out" 2>"$scratch/err" || code=$?
     read -ra bytes <<<"$address"
-    if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else want="$banner$format_error$usage${error_notice%$'\n'}|2"; fi
-    expect_equal "the README's router line for $name: output|exit code" "$want" "$(<"$scratch/out")|$code"
+    got="$(<"$scratch/out")|$code"
+    if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else
+      want="$name: no such host in the DHCP tables||1" got="$(<"$scratch/err")|$got"
+    fi
+    expect_equal "the README's router line for $name: [error|]output|exit code" "$want" "$got"
   done <<'TABLE'
 nas|00 11 32 0A 0B 0C
 nas2|00 11 32 0A 0B 0D
