@@ -1,9 +1,14 @@
-# The manual: the man pages weckwerk(1) in English and German, configured
-# with the version. Linux installs them gzipped (cmake/packaging.cmake);
-# Windows, which has no man, as HTML pages for a browser, made by mandoc:
-# weckwerk.html and weckwerk-de.html, which tools/release puts beside
-# weckwerk.exe.
-set(man_pages weckwerk.1 de/weckwerk.1)
+# The manual, weckwerk(1) in English and German, configured with the
+# version. Linux installs the man pages gzipped (cmake/packaging.cmake).
+# Windows has no man and none of Linux's files, commands and settings: its
+# manual is pages of its own (man/windows), made by mandoc into HTML pages
+# for a browser, weckwerk.html and weckwerk-de.html, which tools/release
+# puts beside weckwerk.exe.
+if(WIN32)
+  set(man_pages windows/weckwerk.1 windows/de/weckwerk.1)
+else()
+  set(man_pages weckwerk.1 de/weckwerk.1)
+endif()
 foreach(page ${man_pages})
   configure_file(man/${page}.in man/${page} @ONLY)
 endforeach()
