@@ -13,10 +13,7 @@ notices() {
 }
 # echo_line BYTES...: the echo of an address, e.g. echo_line 00 05 04 37 F6 1A
 echo_line() { printf 'MAC-Adresse: '; printf '%s-' "$@"; printf '\b ...'; }
-# The error number of a send without a route, in the report below: Linux's,
-# Linux's on MIPS (which numbers some errors unlike its other ports) and
-# Windows Sockets'.
-enetunreach=101 enetunreach_mips=128 wsaenetunreach=10051
 # call_failed CALL ROUTINE ERROR: the report of a failed sockets call, without
 # its newline.
 call_failed() { printf 'The Call to %s() in routine() %s failed with error %s' "$@"; }
+enetunreach=101 enetunreach_mips=128 wsaenetunreach=10051 # a send without a route: Linux's, MIPS's, Winsock's

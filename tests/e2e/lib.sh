@@ -106,8 +106,7 @@ run() {
   done
 }
 
-# The platform's error numbers (those of a send without a route in
-# texts.sh, which the documents quote).
+# The platform's error numbers; texts.sh has those of a send without a route.
 # shellcheck disable=SC2034 # for the scripts that source this file
 case ${WECKWERK_PLATFORM:-posix}/${WECKWERK_PROCESSOR:-} in
   windows/*) ENETUNREACH=$wsaenetunreach ;;
