@@ -26,7 +26,8 @@ constexpr bool Joins(const char* whole, const char* head, const char* middle, co
   }
   return *whole == '\0';
 }
-static_assert(Joins(kEchoLine, kEchoHead, "00-05-04-37-F6-1A-", kEchoTail), "the program's echo line has changed");
+static_assert(Joins(kEchoLine, kEchoHead, "00-05-04-37-F6-1A-", kEchoTail),
+              "the program's echo line has changed");
 
 int main() {
   fputs(kBannerLine1, stdout);
