@@ -2,7 +2,7 @@
 // write the same output and send the same 102-byte datagram with the same
 // five sockets calls, with no argument reading, no formatting and no locale.
 // The benchmark's floor, built by each preset with its own C library
-// (target weckwerk_baseline).
+// (target weckwerk_baseline). Its texts are the program's own.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <stdio.h>
@@ -10,10 +10,29 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "output/messages.h"
+
+// The echo line written whole, as one write: the program's head and tail
+// around the address's bytes.
+constexpr char kEchoLine[] = "MAC-Adresse: 00-05-04-37-F6-1A-\b ...";
+
+// Whether WHOLE is HEAD, MIDDLE and TAIL one after the other.
+constexpr bool Joins(const char* whole, const char* head, const char* middle, const char* tail) {
+  const char* const parts[] = {head, middle, tail};
+  for (const char* part : parts) {
+    while (*part != '\0') {
+      if (*whole++ != *part++) return false;
+    }
+  }
+  return *whole == '\0';
+}
+static_assert(Joins(kEchoLine, kEchoHead, "00-05-04-37-F6-1A-", kEchoTail),
+              "the program's echo line has changed");
+
 int main() {
-  fputs("\nWeckwerk Personal Edition\n", stdout);
-  fputs("Version " WECKWERK_VERSION " - (c) 2026 Weckwerk-Projekt\n\n", stdout);
-  fputs("MAC-Adresse: 00-05-04-37-F6-1A-\b ...", stdout);
+  fputs(kBannerLine1, stdout);
+  fputs(kBannerLine2, stdout);
+  fputs(kEchoLine, stdout);
 
   static const unsigned char address[6] = {0x00, 0x05, 0x04, 0x37, 0xF6, 0x1A};
   unsigned char datagram[102];
@@ -32,6 +51,6 @@ int main() {
   to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
   const ssize_t sent = sendto(s, datagram, sizeof datagram, 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
   close(s);
-  fputs(" Paket gesendet\n", stdout);
+  fputs(kSentText, stdout);
   return sent == static_cast<ssize_t>(sizeof datagram) ? 0 : 1;
 }

@@ -16,3 +16,4 @@ echo_line() { printf 'MAC-Adresse: '; printf '%s-' "$@"; printf '\b ...'; }
 # call_failed CALL ROUTINE ERROR: the report of a failed sockets call, without
 # its newline.
 call_failed() { printf 'The Call to %s() in routine() %s failed with error %s' "$@"; }
+enetunreach=101 enetunreach_mips=128 wsaenetunreach=10051 # a send without a route: Linux's, MIPS's, Winsock's

@@ -106,13 +106,12 @@ run() {
   done
 }
 
-# The platform's error numbers: Windows Sockets has its own, and Linux on
-# MIPS numbers some errors unlike its other ports.
+# The platform's error numbers; texts.sh has those of a send without a route.
 # shellcheck disable=SC2034 # for the scripts that source this file
 case ${WECKWERK_PLATFORM:-posix}/${WECKWERK_PROCESSOR:-} in
-  windows/*) ENETUNREACH=10051 ;;
-  posix/mips*) ENETUNREACH=128 EADDRINUSE=125 ;;
-  *) ENETUNREACH=101 EADDRINUSE=98 ;;
+  windows/*) ENETUNREACH=$wsaenetunreach ;;
+  posix/mips*) ENETUNREACH=$enetunreach_mips EADDRINUSE=125 ;;
+  *) ENETUNREACH=$enetunreach EADDRINUSE=98 ;;
 esac
 # In a network without a route, the send fails.
 # shellcheck disable=SC2034 # for the scripts that source this file

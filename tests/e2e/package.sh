@@ -16,9 +16,7 @@ for tool in dpkg-deb man lintian rpm rpmlint; do
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
   skip "dpkg-buildflags was missing when the build was configured, so the program lacks Debian's hardening flags: run tools/install-deps (Debian package dpkg-dev) and configure again"
-# Debian's busybox for armel (ARMv5TE), which runs on an ARMv6 processor;
-# tools/install-deps --all unpacks it there.
-armel_busybox=/usr/local/lib/weckwerk/busybox-armel
+. "$(dirname "$0")/../../tools/paths.sh" # armel_busybox, which tools/install-deps --all unpacks
 [[ ${words[1]:-} != armhf || -x $armel_busybox ]] || skip "$armel_busybox is missing: run tools/install-deps --all"
 # rpm keeps a database in ~/.rpmdb on Debian, and reads ~/.rpmmacros.
 export HOME=$scratch
