@@ -144,7 +144,7 @@ while IFS='|' read -r page volume headings; do
   # The footer: Weckwerk and the version, the page's date (mdoc's .Dd, or
   # man(7)'s third .TH word), and on the right the version again (mdoc in
   # groff 1.22) or the page's title (man(7), and mdoc in groff 1.23).
-  date=$(sed -n -e 's/^\.Dd //p' -e 's/^\.TH [^ ]* [^ ]* \([^ ]*\) .*/\1/p' "$source")
+  date=$(sed -n -e 's/^\.Dd //p' -e 's/^\.TH [^ ]* [^ ]* "*\([^"]*[^" ]\)"* .*/\1/p' "$source")
   [[ -n $date && $(tail -n 1 "$scratch/page") =~ ^Weckwerk\ "$WECKWERK_VERSION"\ {2,}"$date"\ {2,}(Weckwerk\ "$WECKWERK_VERSION"|WECKWERK\(1\))$ ]] ||
     fail "$page: the footer is not 'Weckwerk $WECKWERK_VERSION', '${date:-the page date}' and 'Weckwerk $WECKWERK_VERSION' or 'WECKWERK(1)': $(tail -n 1 "$scratch/page")"
   # The synopsis names the command on each line (mdoc: from NAME's .Nm).
