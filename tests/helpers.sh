@@ -17,8 +17,8 @@ expect_equal() {
 address_row() {
   [[ $1 == *'|'* && $1 != *[[:cntrl:]]* ]] || { echo "FAIL: not an address table's row: ${1@Q}" >&2; exit 1; }
   local escaped=${1%|*}
-  escaped=${escaped//'\\'/$'\x01'} escaped=${escaped//'\b'/$'\b'}
-  printf -v "$2" '%s' "${escaped//$'\x01'/'\'}"
+  escaped=${escaped//"\\\\"/$'\x01'} escaped=${escaped//"\\b"/$'\b'}
+  printf -v "$2" '%s' "${escaped//$'\x01'/"\\"}"
   [[ -z ${3:-} ]] || printf -v "$3" '%s' "${1##*|}"
 }
 

@@ -8,6 +8,7 @@
 tables=$(dirname "$0")/../addresses
 
 export LC_ALL=C
+# shellcheck disable=SC2154 # address_row sets the variables it is given
 while IFS= read -r row && address_row "$row" arg bytes; do
   run "$arg"
   read -ra want <<<"$bytes"

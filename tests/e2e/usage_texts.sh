@@ -36,6 +36,7 @@ case ${words[0]} in
           expect_run "$locale, ${#args[@]} argument(s)" "$banner$usage$usage_notice" "" 1
         done
       else
+        # shellcheck disable=SC2154 # address_row sets the variables it is given
         while IFS= read -r row && address_row "$row" arg; do
           run "$arg"
           expect_run "$locale, '$arg'" "$banner$format_error$usage$error_notice" "" 2

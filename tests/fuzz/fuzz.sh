@@ -10,6 +10,7 @@ mkdir "$work/corpus" "$work/seeds"
 
 n=0
 for table in "$(dirname "$0")"/../addresses/*.txt; do
+  # shellcheck disable=SC2154 # address_row sets the variables it is given
   while IFS= read -r row && address_row "$row" arg; do
     n=$((n + 1))
     printf '%s' "$arg" >"$work/seeds/$n"
