@@ -12,6 +12,16 @@ expect_equal() {
   [[ $3 == "$2" ]] || fail "$1: got '$3', want '$2'"
 }
 
+# address_row LINE ARG [RESULT]: a row of tests/addresses (see its README) into the
+# named variables, 0x01 standing in for "\\"; any other line fails the script.
+address_row() {
+  [[ $1 == *'|'* && $1 != *[[:cntrl:]]* ]] || { echo "FAIL: not an address table's row: ${1@Q}" >&2; exit 1; }
+  local escaped=${1%|*}
+  escaped=${escaped//"\\\\"/$'\x01'} escaped=${escaped//"\\b"/$'\b'}
+  printf -v "$2" '%s' "${escaped//$'\x01'/"\\"}"
+  [[ -z ${3:-} ]] || printf -v "$3" '%s' "${1##*|}"
+}
+
 # skip REASON: ends the test as skipped, or as failed in CI, which must run it.
 skip() {
   if [[ ${CI:-} == true ]]; then echo "FAIL (CI cannot skip): $1" >&2; exit 1; fi

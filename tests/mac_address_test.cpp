@@ -17,7 +17,7 @@ namespace {
 using Bytes = std::array<std::uint8_t, kMacAddressLength>;
 using Table = std::vector<std::pair<std::string, std::string>>;
 
-// A table of tests/addresses: each line an argument, "|", what it gives.
+// A table of tests/addresses, read as its README says.
 Table ReadTable(const char* name) {
   Table rows;
   const std::string path = std::string(WECKWERK_ADDRESS_TABLES) + "/" + name;
@@ -29,9 +29,14 @@ Table ReadTable(const char* name) {
   char line[256];
   while (std::fgets(line, sizeof line, file) != nullptr) {
     std::string text(line);
-    text.erase(text.find_last_not_of("\r\n") + 1);
+    text.erase(text.find_last_not_of('\n') + 1);
     const std::size_t bar = text.rfind('|');
-    rows.emplace_back(text.substr(0, bar), text.substr(bar + 1));
+    std::string argument;
+    for (std::size_t i = 0; i < bar && i < text.size(); ++i) {
+      const bool escape = text[i] == '\\' && (text[i + 1] == 'b' || text[i + 1] == '\\');
+      argument += !escape ? text[i] : text[++i] == 'b' ? '\b' : '\\';
+    }
+    rows.emplace_back(argument, text.substr(bar + 1));
   }
   std::fclose(file);
   EXPECT_FALSE(rows.empty()) << path;

@@ -62,7 +62,7 @@ void Print(FILE* stream, const char* text) { fputs(text, stream); }
 // floating-point formatter would need soft-float helper routines on MIPS
 // that Debian's hard-float libgcc cannot give (CONTRIBUTING.md). The
 // messages need only "%s" and "%d".
-void PrintFormatted(FILE* stream, const char* format, ...) {
+void PrintCheckedFormat(FILE* stream, const char* format, ...) {
   // Formatted first and handed over whole: some C libraries (Wine's msvcrt)
   // write pieces of a buffered stream out early.
   char message[512];
@@ -74,7 +74,8 @@ void PrintFormatted(FILE* stream, const char* format, ...) {
   // NOLINTBEGIN(clang-analyzer-valist.Uninitialized)
   for (; *format != '\0'; ++format) {
     if (format[0] == '%' && format[1] == 's') {
-      Append(&end, last, va_arg(args, const char*));
+      const char* text = va_arg(args, const char*);
+      Append(&end, last, text != nullptr ? text : "(null)");
       ++format;
     } else if (format[0] == '%' && format[1] == 'd') {
       AppendNumber(&end, last, va_arg(args, int));

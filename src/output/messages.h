@@ -43,14 +43,37 @@ void SetUpOutput();
 // a single write when the stream is a terminal.
 void Print(FILE* stream, const char* text);
 
-// Writes a message with conversions, one of the formats above, whose only
-// conversions are "%s" and "%d": formatted whole into a buffer far larger
-// than any of them needs, then written as Print writes. The compiler checks
-// each call's arguments against its format.
+// Whether each "%" of a format begins "%s" or "%d", the only conversions
+// PrintFormatted handles.
+constexpr bool HasOnlyPercentSAndD(const char* format) {
+  for (; *format != '\0'; ++format) {
+    if (*format == '%' && format[1] != 's' && format[1] != 'd') return false;
+    if (*format == '%') ++format;
+  }
+  return true;
+}
+
+template <bool kHasOnlyPercentSAndD>
+constexpr void RequireOnlyPercentSAndD() {
+  static_assert(kHasOnlyPercentSAndD, "PrintFormatted handles only %s and %d");
+}
+
+// Writes a message with conversions, one of the formats above: formatted
+// whole into a buffer far larger than any of them needs, then written as
+// Print writes. The build checks that the format is a constant whose every
+// "%" begins "%s" or "%d" (the static_assert, on every compiler), and GCC
+// and clang check the arguments' count and types against it by printf's
+// rules (the format attribute with -Werror=format). At run time a "%"
+// before any other character is written as it stands, taking no argument,
+// and a null text for "%s" is written as "(null)", as glibc's printf does.
+// PrintCheckedFormat does the work, for PrintFormatted alone to call: it
+// checks no format itself.
 #if defined(__GNUC__) || defined(__clang__)
 __attribute__((format(printf, 2, 3)))
 #endif
-void PrintFormatted(FILE* stream, const char* format, ...);
+void PrintCheckedFormat(FILE* stream, const char* format, ...);
+#define PrintFormatted(stream, format, ...) \
+  (RequireOnlyPercentSAndD<HasOnlyPercentSAndD(format)>(), PrintCheckedFormat(stream, format, __VA_ARGS__))
 
 // Writes one byte of the echo line as "%02X-" would: two upper-case hex
 // digits and a hyphen.

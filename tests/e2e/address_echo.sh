@@ -8,14 +8,15 @@
 tables=$(dirname "$0")/../addresses
 
 export LC_ALL=C
-while IFS='|' read -r arg bytes; do
+# shellcheck disable=SC2154 # address_row sets the variables it is given
+while IFS= read -r row && address_row "$row" arg bytes; do
   run "$arg"
   read -ra want <<<"$bytes"
   expect_run "one argument '$arg'" "$banner$(echo_line "${want[@]}")" "$no_route_report" 1
 done <"$tables/one_argument.txt"
 
 # A byte that is kept stays as it was: 00, the address's start.
-while IFS='|' read -r arg byte; do
+while IFS= read -r row && address_row "$row" arg byte; do
   [[ $byte != kept ]] || byte=00
   run "$arg" 05 04 37 f6 1a
   expect_run "six arguments, first '$arg'" "$banner$(echo_line "$byte" 05 04 37 F6 1A)" "$no_route_report" 1

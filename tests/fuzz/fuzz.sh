@@ -2,6 +2,7 @@
 # Runs the address fuzzer for SECONDS, seeded with the address tables; any
 # finding fails. Arguments: FUZZER SECONDS.
 set -euo pipefail
+. "$(dirname "$0")/../helpers.sh"
 fuzzer=$1 seconds=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -9,7 +10,8 @@ mkdir "$work/corpus" "$work/seeds"
 
 n=0
 for table in "$(dirname "$0")"/../addresses/*.txt; do
-  while IFS='|' read -r arg _; do
+  # shellcheck disable=SC2154 # address_row sets the variables it is given
+  while IFS= read -r row && address_row "$row" arg; do
     n=$((n + 1))
     printf '%s' "$arg" >"$work/seeds/$n"
   done <"$table"

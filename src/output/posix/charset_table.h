@@ -13,10 +13,11 @@ struct CharsetSpelling {
 extern const CharsetSpelling kUmlautUByCharset[];
 extern const size_t kUmlautUByCharsetRows;
 
-// The bytes of u-umlaut in the named character set, the name compared with
-// case and punctuation ignored, as the C libraries compare them ("utf8" is
-// UTF-8, "iso_8859-1" ISO-8859-1); nullptr for a set the table does not
-// have, and for an empty name.
-const char* UmlautUInCharset(const char* charset);
+// The bytes of u-umlaut in the character set named by the `length` bytes at
+// `charset` (read in place, no NUL needed), the name compared as glibc
+// normalizes it in a locale's name: case and punctuation ignored ("utf8" is
+// UTF-8, "iso_8859-1" ISO-8859-1), "iso" before digits alone ("iso437" is
+// 437); nullptr for a set the table does not have, and for an empty name.
+const char* UmlautUInCharset(const char* charset, size_t length);
 
 #endif

@@ -70,12 +70,7 @@ const char* LocaleName() {
 const char* UmlautU() {
   const char* dot = strchr(LocaleName(), '.');
   if (dot == nullptr) return "ue";
-  char charset[32];
-  const size_t length = strcspn(dot + 1, "@");
-  if (length >= sizeof charset) return "ue";
-  memcpy(charset, dot + 1, length);
-  charset[length] = '\0';
-  const char* spelling = UmlautUInCharset(charset);
+  const char* spelling = UmlautUInCharset(dot + 1, strcspn(dot + 1, "@"));
   return spelling != nullptr ? spelling : "ue";
 }
 
