@@ -8,14 +8,12 @@
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
 
-# trace ARGS...: runs the program under strace, with the injections in
-# $inject; $trace then holds its sockets calls from socket on, with the
-# socket's descriptor written as S.
+# trace [RUN_OPTIONS] ARGS...: runs the program under strace, with the
+# injections in $inject; $trace then holds its sockets calls from socket on,
+# with the socket's descriptor written as S.
 trace() {
-  tracer=("${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
-    ${inject:+-e "inject=$inject"})
-  run "$@"
-  tracer=()
+  run --tracer "${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close' \
+    ${inject:+-e "inject=$inject"} -- "$@"
   trace=$(sed -nE '/^socket\(/,$ { s/ +=/ =/; s/ \(INJECTED\)//; p }' "$scratch/strace")
   local socket
   socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
@@ -28,7 +26,7 @@ trace() {
 # the program. $calls then holds the calls in their order; the trace is taken
 # out of the error stream. Wine 8 names a call on its first line.
 winsock_trace() {
-  local call=${inject%%:*} server tracer_pid
+  local call=${inject%%:*} server tracer=() tracer_pid
   case $call in
     socket | bind)
       server=$(pgrep -x 'wineserver(32|64)?')
@@ -38,10 +36,9 @@ winsock_trace() {
         kill -0 "$tracer_pid" 2>/dev/null || { echo "FAIL: strace cannot trace the wineserver" >&2; exit 1; }
         sleep 0.05
       done ;;
-    ?*) tracer=("${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject") ;;
+    ?*) tracer=(--tracer "${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject" --) ;;
   esac
-  WINEDEBUG=-all,+winsock run "$@"
-  tracer=()
+  WINEDEBUG=-all,+winsock run "${tracer[@]}" "$@"
   [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
   calls=$(sed -nE 's/^[0-9a-f]+:trace:winsock:(WSAStartup version|socket af|setsockopt socket|bind socket|WS2_sendto socket|closesocket|WSACleanup)([ =].*)?$/\1/p' \
     "$scratch/err" | sed -E 's/[ =].*//; s/^WS2_//' | paste -sd' ')
@@ -175,9 +172,7 @@ TABLE
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
-  streams=joined
-  run 00-05-04-37-f6-1a
-  streams=separate
+  run --streams joined 00-05-04-37-f6-1a
   text_file want.both "$echo_then_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
   expect_equal "both streams in one file: exit code" 1 "$code"
@@ -186,11 +181,11 @@ no-route)
   ;;
 failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure|standard input (as run's stdin setting)|the report: call,
+  # injected failure|standard input (as run's --stdin)|the report: call,
   # routine, error|the calls made, from socket on. With standard input
   # closed, the socket is descriptor 0, and is closed all the same.
   while IFS='|' read -r inject stdin report calls; do
-    trace 00-05-04-37-f6-1a
+    trace --stdin "$stdin" 00-05-04-37-f6-1a
     read -r call routine error <<<"$report"
     expect_run "$inject, stdin $stdin" "$banner$(echo_line "${example[@]}")" \
       "$(call_failed "$call" "$routine" "$error")"$'\n' 1
@@ -203,7 +198,6 @@ sendto:error=EPERM|null|sendto DoUdpClient 1|socket setsockopt bind sendto close
 |null|sendto DoUdpClient $ENETUNREACH|socket setsockopt bind sendto close
 sendto:error=EPERM|closed|sendto DoUdpClient 1|socket setsockopt bind sendto close
 TABLE
-  stdin=null
   ;;
 winsock-failures)
   command -v strace >/dev/null || skip "strace is missing"
@@ -231,13 +225,12 @@ TABLE
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code
   # and the report are still the run's own.
-  streams=no-reader
-  run 00-05-04
+  run --streams no-reader 00-05-04
   expect_run "format error" "" "" 2
-  run 00-05-04-37-f6-1a
+  run --streams no-reader 00-05-04-37-f6-1a
   expect_run "failed send" "" "$no_route_report" 1
   network_up default
-  run 00-05-04-37-f6-1a
+  run --streams no-reader 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;
 *) unknown_word ;;
