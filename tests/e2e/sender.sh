@@ -2,7 +2,7 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | winsock-failures WSOCK32_DLL | no-reader |
+# no-route | failures | winsock-failures | no-reader |
 # readme README | readme-route README | readme-router README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
@@ -20,13 +20,14 @@ trace() {
   [[ -n $socket ]] && trace=$(sed -E "s/\($socket([,)])/(S\1/; s/ = $socket\$/ = S/" <<<"$trace")
 }
 
-# winsock_trace ARGS...: runs the program with Wine's trace of its sockets
-# calls and strace's injection in $inject, made where Wine makes the call:
-# socket and bind in the wineserver, which holds the sockets, the rest in
-# the program. $calls then holds the calls in their order; the trace is taken
-# out of the error stream. Wine 8 names a call on its first line.
-winsock_trace() {
-  local call=${inject%%:*} server tracer=() tracer_pid
+# winsock_run ARGS...: runs a copy of the program in a folder of its own,
+# beside the stand-in WSOCK32.DLL ($WSOCK32_STAND_IN), which Wine loads in
+# place of its own and which writes down each call made to it; $calls then
+# holds them in their order. strace's injection in $inject is made where
+# Wine makes the call: socket and bind in the wineserver, which holds the
+# sockets, the rest in the program.
+winsock_run() {
+  local call=${inject%%:*} server tracer=() tracer_pid folder=$scratch/stand-in program=("${program[@]}")
   case $call in
     socket | bind)
       server=$(pgrep -x 'wineserver(32|64)?')
@@ -38,26 +39,14 @@ winsock_trace() {
       done ;;
     ?*) tracer=(--tracer "${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject" --) ;;
   esac
-  WINEDEBUG=-all,+winsock run "${tracer[@]}" "$@"
-  [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
-  calls=$(sed -nE 's/^[0-9a-f]+:trace:winsock:(WSAStartup version|socket af|setsockopt socket|bind socket|WS2_sendto socket|closesocket|WSACleanup)([ =].*)?$/\1/p' \
-    "$scratch/err" | sed -E 's/[ =].*//; s/^WS2_//' | paste -sd' ')
-  sed -i -E '/^[0-9a-f]+:[a-z]+:winsock:/d' "$scratch/err"
-}
-
-# stand_in_run DLL ARGS...: runs a copy of the program in a folder of its own,
-# beside DLL, a stand-in WSOCK32.DLL that Wine loads in place of its own and
-# that writes the calls made to it into a file; $calls then holds them in
-# their order.
-stand_in_run() {
-  local folder=$scratch/stand-in program=("${program[@]}")
-  if ! mkdir "$folder" || ! cp "${program[-1]}" "$1" "$folder/"; then
+  if ! mkdir "$folder" || ! cp "${program[-1]}" "${WSOCK32_STAND_IN:?the build sets it}" "$folder/"; then
     echo "FAIL: cannot copy the program and the stand-in" >&2
     exit 1
   fi
   program[-1]=$folder/${program[-1]##*/}
   WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}wsock32=n" WECKWERK_WSOCK32_CALLS="Z:$folder/calls" \
-    run "${@:2}"
+    run "${tracer[@]}" "$@"
+  [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
   calls=$(paste -sd' ' "$folder/calls" 2>/dev/null)
   rm -r "$folder"
 }
@@ -87,7 +76,7 @@ receive() {
     until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
     [[ -e $scratch/ready$peer ]] || { echo "FAIL: receiver $peer ended before it listened" >&2; exit 1; }
   done
-  if $windows; then inject='' winsock_trace "$@"; else trace "$@"; fi
+  if $windows; then inject='' winsock_run "$@"; else trace "$@"; fi
   exec {sent}>&-
   for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
 }
@@ -201,25 +190,24 @@ TABLE
   ;;
 winsock-failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure, or "stand-in" for the stand-in WSOCK32.DLL (the word
-  # after winsock-failures), whose WSAStartup fails|the report: call,
-  # routine, error|the calls made.
+  # injected failure, or "WSAStartup" for the stand-in's failed
+  # WSAStartup|the report: call, routine, error|the calls made.
   while IFS='|' read -r inject report want; do
-    if [[ $inject == stand-in ]]; then
-      stand_in_run "${words[1]}" 00-05-04-37-f6-1a
+    if [[ $inject == WSAStartup ]]; then
+      inject='' WECKWERK_WSOCK32_STARTUP_FAILS=1 winsock_run 00-05-04-37-f6-1a
     else
-      winsock_trace 00-05-04-37-f6-1a
+      winsock_run 00-05-04-37-f6-1a
     fi
     read -r call routine error <<<"$report"
     expect_run "${inject:-no route}" "$banner$(echo_line "${example[@]}")" \
       "$(call_failed "$call" "$routine" "$error")"$'\n' 1
     expect_equal "${inject:-no route}: calls" "$want" "$calls"
   done <<TABLE
-socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSACleanup
-setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt closesocket WSACleanup
-bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind closesocket WSACleanup
-|sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto closesocket WSACleanup
-stand-in|WSAStartup DoStartup 10091|WSAStartup
+socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSAGetLastError WSACleanup
+setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt WSAGetLastError closesocket WSACleanup
+bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind WSAGetLastError closesocket WSACleanup
+|sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto WSAGetLastError closesocket WSACleanup
+WSAStartup|WSAStartup DoStartup 10091|WSAStartup
 TABLE
   ;;
 no-reader)
