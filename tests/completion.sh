@@ -101,7 +101,7 @@ zsh_driver=$(
   cat <<'ZSH'
 zmodload zsh/zpty || exit 1
 zpty shell "TERM=dumb COLUMNS=80 zsh -f -i"
-zpty -w shell "fpath=($1 \$fpath); autoload -Uz compinit && compinit -u -D; unset zle_bracketed_paste
+zpty -w shell "fpath=(${(q)1} \$fpath); autoload -Uz compinit && compinit -u -D; unset zle_bracketed_paste
   show() { print -rn -- \$'\\x3c<<'\"\$BUFFER>>\"\$'\\x3e' }; zle -N show
   bindkey '^Xs' show; bindkey '^Xl' list-choices"
 zpty -w -n shell $'\C-xs'
@@ -201,21 +201,25 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # tools alone, over a router's DHCP tables (tests/openwrt): the static leases
 # of /etc/config/dhcp first, then dnsmasq's /tmp/dhcp.leases, the name
 # matched whole. A name found nowhere is said on the error stream, and the
-# program does not run.
+# program does not run. The line runs in a router's root of its own in
+# $scratch, which has the machine's /usr (and /proc, for a sanitizer build's
+# program).
 if command -v busybox >/dev/null; then
   # shellcheck disable=SC2016 # the README's line, $( and all
   router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
   [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
+  router=$scratch/router
   # shellcheck disable=SC2015 # the last part ends the script
-  mkdir -p /etc/config "$scratch/busybox" && cp "$(dirname "$0")/openwrt/dhcp" /etc/config/dhcp &&
-    mount -t tmpfs tmpfs /tmp && cp "$(dirname "$0")/openwrt/dhcp.leases" /tmp/ &&
-    busybox --install -s "$scratch/busybox" && ln -s "$program" "$scratch/busybox/weckwerk" ||
+  mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} && ln -s usr/lib usr/lib64 "$router" &&
+    mount --bind /usr "$router/usr" && mount -t proc proc "$router/proc" &&
+    cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
+    busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" ||
     { echo "FAIL: cannot lay out the router's tables" >&2; exit 1; }
   notices ue
   # name|the address the program is given, as its echo shows it
   while IFS='|' read -r name address; do
     code=0
-    unshare -n env PATH="$scratch/busybox" "$(command -v busybox)" sh -c "${router_line/-v h=nas /-v h=$name }" \
+    unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
       >"$scratch/out" 2>"$scratch/err" || code=$?
     read -ra bytes <<<"$address"
     got="$(<"$scratch/out")|$code"

@@ -37,24 +37,31 @@ finish() {
 }
 
 # enter_sandbox SCRIPT ARGS...: runs the script again inside namespaces of
-# its own and does not return; there it returns at once, with $scratch a
-# folder of its own. Returns 1 where the namespaces cannot be had (root, or
-# user namespaces, are needed). Inside:
+# its own and ends with its exit code, killed as soon as this shell is; there
+# it returns at once, with $scratch a folder of its own. Returns 1 where the
+# namespaces cannot be had (root, or user namespaces, are needed). Inside:
 # - the network namespace has no route anywhere (its loopback is down), so
 #   no datagram leaves it;
 # - the script is the first process of a PID namespace, so every process it
 #   starts ends when it ends, however it ends (a timeout's SIGKILL
 #   included), and with them every network namespace they hold;
-# - /run is a tmpfs of a private mount namespace, gone with the last
-#   process, and holds $scratch, which is also TMPDIR for every tool the
-#   script runs: nothing is left behind.
+# - $scratch, a new folder in TMPDIR (or /tmp) that holds a tmpfs of a
+#   private mount namespace, is also TMPDIR for every tool the script runs:
+#   what a test lays out lives there and goes with the last process, and
+#   the empty folder goes when the script ends (unless it is killed). No
+#   test mounts over, or writes into, a folder that might hold the checkout
+#   or the build.
 enter_sandbox() {
-  if [[ ${WECKWERK_SANDBOX:-} != inside ]]; then
-    local namespaces=(--mount --net --pid --fork --mount-proc)
+  if [[ -z ${WECKWERK_SCRATCH:-} ]]; then
+    local namespaces=(--mount --net --pid --fork --mount-proc) code=0
     ((EUID == 0)) || namespaces+=(--user --map-root-user)
-    unshare "${namespaces[@]}" true 2>/dev/null || return 1
-    WECKWERK_SANDBOX=inside exec unshare "${namespaces[@]}" --kill-child bash "$@"
+    unshare "${namespaces[@]}" true 2>/dev/null && WECKWERK_SCRATCH=$(mktemp -d) || return 1
+    WECKWERK_SCRATCH=$WECKWERK_SCRATCH setpriv --pdeathsig KILL unshare "${namespaces[@]}" --kill-child bash "$@" ||
+      code=$?
+    rmdir "$WECKWERK_SCRATCH"
+    exit "$code"
   fi
-  mount -t tmpfs -o mode=755 tmpfs /run && scratch=$(mktemp -d -p /run) || return 1
+  scratch=$WECKWERK_SCRATCH
+  mount -t tmpfs -o mode=700 tmpfs "$scratch" || return 1
   export TMPDIR=$scratch
 }

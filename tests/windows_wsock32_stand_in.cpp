@@ -1,8 +1,11 @@
-// A stand-in for WSOCK32.DLL whose WSAStartup fails with WSASYSNOTREADY, for
-// the end-to-end test of that failure (tests/e2e/sender.sh). It exports every
-// call the program imports from WSOCK32.DLL, undecorated as the real library
-// does, and appends the name of each call made, one line each, to the file
-// that WECKWERK_WSOCK32_CALLS names. Every call but htons and htonl fails.
+// A stand-in for WSOCK32.DLL that writes down the calls the program makes to
+// it, for the end-to-end tests under Wine (tests/e2e/sender.sh): it exports
+// every call the program imports from WSOCK32.DLL, undecorated as the real
+// library does, appends the name of each call made but htons and htonl, one
+// line each, to the file that WECKWERK_WSOCK32_CALLS names, and hands it on to
+// WS2_32.DLL, the Windows Sockets that WSOCK32.DLL's calls lead to. Where
+// WECKWERK_WSOCK32_STARTUP_FAILS is set, WSAStartup fails with
+// WSASYSNOTREADY instead, a failure no system call can bring about.
 
 // winsock.h declares the calls, here as this library's exports.
 #define WINSOCK_API_LINKAGE __declspec(dllexport)
@@ -24,57 +27,56 @@ void Record(const char* call) {
   CloseHandle(file);
 }
 
+// HandOn(&call, "call"): records the call and returns WS2_32.DLL's call of
+// that name, of the same type. The last error is kept: WSAGetLastError
+// reads it.
+template <typename Call>
+Call HandOn(Call, const char* name) {
+  const DWORD error = GetLastError();
+  Record(name);
+  SetLastError(error);
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("ws2_32.dll"), name)));
+}
+
 }  // namespace
 
 extern "C" {
 
-int WINAPI WSAStartup(WORD, LPWSADATA) {
-  Record("WSAStartup");
-  return WSASYSNOTREADY;
+int WINAPI WSAStartup(WORD version, LPWSADATA description) {
+  if (GetEnvironmentVariableA("WECKWERK_WSOCK32_STARTUP_FAILS", nullptr, 0) != 0) {
+    Record("WSAStartup");
+    return WSASYSNOTREADY;
+  }
+  return HandOn(&WSAStartup, "WSAStartup")(version, description);
 }
 
-int WINAPI WSACleanup() {
-  Record("WSACleanup");
-  return SOCKET_ERROR;
+int WINAPI WSACleanup() { return HandOn(&WSACleanup, "WSACleanup")(); }
+
+int WINAPI WSAGetLastError() { return HandOn(&WSAGetLastError, "WSAGetLastError")(); }
+
+SOCKET WINAPI socket(int family, int type, int protocol) {
+  return HandOn(&socket, "socket")(family, type, protocol);
 }
 
-int WINAPI WSAGetLastError() {
-  Record("WSAGetLastError");
-  return WSANOTINITIALISED;
+int WINAPI setsockopt(SOCKET socket, int level, int name, const char* value, int length) {
+  return HandOn(&setsockopt, "setsockopt")(socket, level, name, value, length);
 }
 
-SOCKET WINAPI socket(int, int, int) {
-  Record("socket");
-  return INVALID_SOCKET;
+int WINAPI bind(SOCKET socket, const sockaddr* address, int length) {
+  return HandOn(&bind, "bind")(socket, address, length);
 }
 
-int WINAPI setsockopt(SOCKET, int, int, const char*, int) {
-  Record("setsockopt");
-  return SOCKET_ERROR;
+int WINAPI sendto(SOCKET socket, const char* data, int length, int flags, const sockaddr* to, int toLength) {
+  return HandOn(&sendto, "sendto")(socket, data, length, flags, to, toLength);
 }
 
-int WINAPI bind(SOCKET, const sockaddr*, int) {
-  Record("bind");
-  return SOCKET_ERROR;
-}
+int WINAPI closesocket(SOCKET socket) { return HandOn(&closesocket, "closesocket")(socket); }
 
-int WINAPI sendto(SOCKET, const char*, int, int, const sockaddr*, int) {
-  Record("sendto");
-  return SOCKET_ERROR;
-}
-
-int WINAPI closesocket(SOCKET) {
-  Record("closesocket");
-  return SOCKET_ERROR;
-}
-
-u_short WINAPI htons(u_short value) {
-  Record("htons");
-  return static_cast<u_short>(value << 8 | value >> 8);
-}
+// The byte-order helpers, computed here and not recorded: no system call
+// stands behind them.
+u_short WINAPI htons(u_short value) { return static_cast<u_short>(value << 8 | value >> 8); }
 
 u_long WINAPI htonl(u_long value) {
-  Record("htonl");
   return value << 24 | (value & 0xff00) << 8 | (value >> 8 & 0xff00) | value >> 24;
 }
 

@@ -24,12 +24,15 @@ if [[ ${WECKWERK_PLATFORM:-posix} == windows ]]; then
   windows=true
   # Wine makes a program's sockets in its wineserver, in the network
   # namespace that started the server. So the script starts one here, for
-  # all its runs; Wine finds it in /run/user/UID, a folder of the sandbox,
-  # where no server from outside can be. Its first program starts Wine's
-  # services, which keep the error stream they were given: a log of their
-  # own, never a run's.
+  # all its runs, where no server from outside can be found: Debian's Wine
+  # (8 and 10) keeps the server's socket in /run/user/UID/wine where
+  # /run/user/UID exists, else in a folder of TMPDIR (here $scratch) whose
+  # name it keeps in the prefix. /run/user/UID, a login's runtime folder,
+  # cannot be passed over, so where it exists this test alone sees an empty
+  # tmpfs there. Its first program starts Wine's services, which keep the
+  # error stream they were given: a log of their own, never a run's.
   # shellcheck disable=SC2015 # the handler is meant for a failure of any step
-  mkdir -p /run/user && mkdir -m 700 "/run/user/$EUID" && wineserver -p &&
+  { [[ ! -d /run/user/$EUID ]] || mount -t tmpfs -o mode=700 tmpfs "/run/user/$EUID"; } && wineserver -p &&
     pgrep -x 'wineserver(32|64)?' >/dev/null && "${program[0]}" cmd /c exit >"$scratch/wine.log" 2>&1 ||
     { echo "FAIL: cannot start a wineserver in the test's namespaces" >&2; exit 1; }
   trap 'wineserver -k; wineserver -w' EXIT
@@ -66,10 +69,10 @@ expect_run() {
 # shellcheck disable=SC2034 # for the scripts that source this file
 strace=(strace -E "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0")
 
-# start_with_streams: runs $command with the streams setting below; standard
-# input is the caller's.
+# start_with_streams STREAMS: runs $command with run's setting STREAMS;
+# standard input is the caller's.
 start_with_streams() {
-  case $streams in
+  case $1 in
     separate) "${command[@]}" >"$scratch/out" 2>"$scratch/err" ;;
     joined) "${command[@]}" >"$scratch/out" 2>&1 ;;
     no-reader)
@@ -82,20 +85,27 @@ start_with_streams() {
   esac
 }
 
-# run ARGS...: runs the program with ARGS and sets $code to its exit code.
-# Its settings, plain variables that keep their values until set again:
-#   streams  "separate": standard output to $scratch/out, the error stream to
-#            $scratch/err; "joined": both to $scratch/out; "no-reader":
-#            standard output into a pipe whose reader has gone, the error
-#            stream to $scratch/err
-#   tracer   a command put in front of the program (strace ...), or empty
-#   stdin    "null": standard input reads /dev/null; "closed": it is closed,
-#            so the program's first new descriptor is 0
-streams=separate tracer=() stdin=null
+# run [--streams joined|no-reader] [--stdin closed] [--tracer COMMAND... --]
+# ARGS...: runs the program with ARGS and sets $code to its exit code. Each
+# run starts from the defaults: standard output to $scratch/out, the error
+# stream to $scratch/err ("joined": both to $scratch/out; "no-reader":
+# standard output into a pipe whose reader has gone), standard input from
+# /dev/null ("closed": closed, so the program's first new descriptor is 0),
+# nothing in front of the program (COMMAND, such as strace ...).
 run() {
-  local command=("${tracer[@]}" "${program[@]}" "$@") attempt
+  local streams=separate stdin=null tracer=() command reader writer attempt
+  while :; do
+    case ${1-} in
+      --streams) streams=$2 ;;
+      --stdin) stdin=$2 ;;
+      --tracer) while [[ $2 != -- ]]; do tracer+=("$2") && shift; done ;;
+      *) break ;;
+    esac
+    shift 2
+  done
+  command=("${tracer[@]}" "${program[@]}" "$@")
   for attempt in 1 2; do
-    if [[ $stdin == closed ]]; then start_with_streams <&-; else start_with_streams </dev/null; fi
+    if [[ $stdin == closed ]]; then start_with_streams "$streams" <&-; else start_with_streams "$streams" </dev/null; fi
     code=$?
     [[ $streams != no-reader ]] || exec {writer}>&-
     # Once in some thousands of runs, Wine's loader fails to load the program

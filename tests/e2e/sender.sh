@@ -2,33 +2,32 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | winsock-failures WSOCK32_DLL | no-reader |
+# no-route | failures | winsock-failures | no-reader |
 # readme README | readme-route README | readme-router README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
 
-# trace ARGS...: runs the program under strace, with the injections in
-# $inject; $trace then holds its sockets calls from socket on, with the
-# socket's descriptor written as S.
+# trace [RUN_OPTIONS] ARGS...: runs the program under strace, with the
+# injections in $inject; $trace then holds its sockets calls from socket on,
+# with the socket's descriptor written as S.
 trace() {
-  tracer=("${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close'
-    ${inject:+-e "inject=$inject"})
-  run "$@"
-  tracer=()
+  run --tracer "${strace[@]}" -qq -s 0 -o "$scratch/strace" -e 'trace=socket,setsockopt,bind,sendto,close' \
+    ${inject:+-e "inject=$inject"} -- "$@"
   trace=$(sed -nE '/^socket\(/,$ { s/ +=/ =/; s/ \(INJECTED\)//; p }' "$scratch/strace")
   local socket
   socket=$(sed -nE 's/^socket\(.*\) = ([0-9]+)$/\1/p' <<<"$trace")
   [[ -n $socket ]] && trace=$(sed -E "s/\($socket([,)])/(S\1/; s/ = $socket\$/ = S/" <<<"$trace")
 }
 
-# winsock_trace ARGS...: runs the program with Wine's trace of its sockets
-# calls and strace's injection in $inject, made where Wine makes the call:
-# socket and bind in the wineserver, which holds the sockets, the rest in
-# the program. $calls then holds the calls in their order; the trace is taken
-# out of the error stream. Wine 8 names a call on its first line.
-winsock_trace() {
-  local call=${inject%%:*} server tracer_pid
+# winsock_run ARGS...: runs a copy of the program in a folder of its own,
+# beside the stand-in WSOCK32.DLL ($WSOCK32_STAND_IN), which Wine loads in
+# place of its own and which writes down each call made to it; $calls then
+# holds them in their order. strace's injection in $inject is made where
+# Wine makes the call: socket and bind in the wineserver, which holds the
+# sockets, the rest in the program.
+winsock_run() {
+  local call=${inject%%:*} server tracer=() tracer_pid folder=$scratch/stand-in program=("${program[@]}")
   case $call in
     socket | bind)
       server=$(pgrep -x 'wineserver(32|64)?')
@@ -38,29 +37,16 @@ winsock_trace() {
         kill -0 "$tracer_pid" 2>/dev/null || { echo "FAIL: strace cannot trace the wineserver" >&2; exit 1; }
         sleep 0.05
       done ;;
-    ?*) tracer=("${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject") ;;
+    ?*) tracer=(--tracer "${strace[@]}" -f -qq -o /dev/null -e "trace=$call" -e "inject=$inject" --) ;;
   esac
-  WINEDEBUG=-all,+winsock run "$@"
-  tracer=()
-  [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
-  calls=$(sed -nE 's/^[0-9a-f]+:trace:winsock:(WSAStartup version|socket af|setsockopt socket|bind socket|WS2_sendto socket|closesocket|WSACleanup)([ =].*)?$/\1/p' \
-    "$scratch/err" | sed -E 's/[ =].*//; s/^WS2_//' | paste -sd' ')
-  sed -i -E '/^[0-9a-f]+:[a-z]+:winsock:/d' "$scratch/err"
-}
-
-# stand_in_run DLL ARGS...: runs a copy of the program in a folder of its own,
-# beside DLL, a stand-in WSOCK32.DLL that Wine loads in place of its own and
-# that writes the calls made to it into a file; $calls then holds them in
-# their order.
-stand_in_run() {
-  local folder=$scratch/stand-in program=("${program[@]}")
-  if ! mkdir "$folder" || ! cp "${program[-1]}" "$1" "$folder/"; then
+  if ! mkdir "$folder" || ! cp "${program[-1]}" "${WSOCK32_STAND_IN:?the build sets it}" "$folder/"; then
     echo "FAIL: cannot copy the program and the stand-in" >&2
     exit 1
   fi
   program[-1]=$folder/${program[-1]##*/}
   WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}wsock32=n" WECKWERK_WSOCK32_CALLS="Z:$folder/calls" \
-    run "${@:2}"
+    run "${tracer[@]}" "$@"
+  [[ -z ${tracer_pid:-} ]] || { kill "$tracer_pid"; wait "$tracer_pid"; }
   calls=$(paste -sd' ' "$folder/calls" 2>/dev/null)
   rm -r "$folder"
 }
@@ -90,7 +76,7 @@ receive() {
     until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
     [[ -e $scratch/ready$peer ]] || { echo "FAIL: receiver $peer ended before it listened" >&2; exit 1; }
   done
-  if $windows; then inject='' winsock_trace "$@"; else trace "$@"; fi
+  if $windows; then inject='' winsock_run "$@"; else trace "$@"; fi
   exec {sent}>&-
   for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
 }
@@ -175,9 +161,7 @@ TABLE
   ;;
 no-route)
   echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
-  streams=joined
-  run 00-05-04-37-f6-1a
-  streams=separate
+  run --streams joined 00-05-04-37-f6-1a
   text_file want.both "$echo_then_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
   expect_equal "both streams in one file: exit code" 1 "$code"
@@ -186,11 +170,11 @@ no-route)
   ;;
 failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure|standard input (as run's stdin setting)|the report: call,
+  # injected failure|standard input (as run's --stdin)|the report: call,
   # routine, error|the calls made, from socket on. With standard input
   # closed, the socket is descriptor 0, and is closed all the same.
   while IFS='|' read -r inject stdin report calls; do
-    trace 00-05-04-37-f6-1a
+    trace --stdin "$stdin" 00-05-04-37-f6-1a
     read -r call routine error <<<"$report"
     expect_run "$inject, stdin $stdin" "$banner$(echo_line "${example[@]}")" \
       "$(call_failed "$call" "$routine" "$error")"$'\n' 1
@@ -203,41 +187,38 @@ sendto:error=EPERM|null|sendto DoUdpClient 1|socket setsockopt bind sendto close
 |null|sendto DoUdpClient $ENETUNREACH|socket setsockopt bind sendto close
 sendto:error=EPERM|closed|sendto DoUdpClient 1|socket setsockopt bind sendto close
 TABLE
-  stdin=null
   ;;
 winsock-failures)
   command -v strace >/dev/null || skip "strace is missing"
-  # injected failure, or "stand-in" for the stand-in WSOCK32.DLL (the word
-  # after winsock-failures), whose WSAStartup fails|the report: call,
-  # routine, error|the calls made.
+  # injected failure, or "WSAStartup" for the stand-in's failed
+  # WSAStartup|the report: call, routine, error|the calls made.
   while IFS='|' read -r inject report want; do
-    if [[ $inject == stand-in ]]; then
-      stand_in_run "${words[1]}" 00-05-04-37-f6-1a
+    if [[ $inject == WSAStartup ]]; then
+      inject='' WECKWERK_WSOCK32_STARTUP_FAILS=1 winsock_run 00-05-04-37-f6-1a
     else
-      winsock_trace 00-05-04-37-f6-1a
+      winsock_run 00-05-04-37-f6-1a
     fi
     read -r call routine error <<<"$report"
     expect_run "${inject:-no route}" "$banner$(echo_line "${example[@]}")" \
       "$(call_failed "$call" "$routine" "$error")"$'\n' 1
     expect_equal "${inject:-no route}: calls" "$want" "$calls"
   done <<TABLE
-socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSACleanup
-setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt closesocket WSACleanup
-bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind closesocket WSACleanup
-|sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto closesocket WSACleanup
-stand-in|WSAStartup DoStartup 10091|WSAStartup
+socket:error=EMFILE|socket DoUdp 10024|WSAStartup socket WSAGetLastError WSACleanup
+setsockopt:error=EACCES|setsockopt DoUdpClient 10013|WSAStartup socket setsockopt WSAGetLastError closesocket WSACleanup
+bind:error=EADDRINUSE|bind DoUdpClient 10048|WSAStartup socket setsockopt bind WSAGetLastError closesocket WSACleanup
+|sendto DoUdpClient $ENETUNREACH|WSAStartup socket setsockopt bind sendto WSAGetLastError closesocket WSACleanup
+WSAStartup|WSAStartup DoStartup 10091|WSAStartup
 TABLE
   ;;
 no-reader)
   # Standard output goes into a pipe whose reader has gone: the exit code
   # and the report are still the run's own.
-  streams=no-reader
-  run 00-05-04
+  run --streams no-reader 00-05-04
   expect_run "format error" "" "" 2
-  run 00-05-04-37-f6-1a
+  run --streams no-reader 00-05-04-37-f6-1a
   expect_run "failed send" "" "$no_route_report" 1
   network_up default
-  run 00-05-04-37-f6-1a
+  run --streams no-reader 00-05-04-37-f6-1a
   expect_run "sent" "" "" 0
   ;;
 *) unknown_word ;;
