@@ -28,7 +28,7 @@ constexpr char kLocaleCharsets[] =
 TEST(CharsetTable, SpellsUmlautUAsIconvDoesInEveryLocaleCharset) {
   std::string command = "{ printf '%s\\n'";
   for (std::size_t i = 0; i < kUmlautUByCharsetRows; ++i)
-    command += std::string(" '") + kUmlautUByCharset[i].charset + "'";
+    command += std::string(" ") + kUmlautUByCharset[i].charsets;
   std::FILE* list = popen((command + kLocaleCharsets).c_str(), "r");  // NOLINT(cert-env33-c)
   ASSERT_NE(list, nullptr);
   int count = 0;

@@ -4,108 +4,121 @@
 
 // The sets that a locale may name and that have a u-umlaut: every name and
 // alias of glibc's charmaps (localedef -f takes either) whose u-umlaut glibc's
-// iconv writes, one row for the names that compare alike, and the Windows
-// names of the code pages; every other set gets "ue" from the caller. The
-// test of this table asks glibc's iconv for each of those names.
+// iconv writes, one of the names that compare alike, and the Windows names of
+// the code pages; every other set gets "ue" from the caller. A row for each
+// spelling, its sets a line each: one pointer for all their names keeps the
+// table small in the single files. The test of this table asks glibc's iconv
+// for each of those names.
 // clang-format off
 const CharsetSpelling kUmlautUByCharset[] = {
-    {"UTF-8", "\xC3\xBC"}, {"ISO-10646/UTF-8", "\xC3\xBC"},
-    {"ISO-8859-1", "\xFC"}, {"ISO-IR-100", "\xFC"}, {"ISO_8859-1:1987", "\xFC"}, {"LATIN1", "\xFC"},
-    {"L1", "\xFC"}, {"IBM819", "\xFC"}, {"CP819", "\xFC"},
-    {"ISO-8859-2", "\xFC"}, {"ISO-IR-101", "\xFC"}, {"ISO_8859-2:1987", "\xFC"}, {"LATIN2", "\xFC"},
-    {"L2", "\xFC"},
-    {"ISO-8859-3", "\xFC"}, {"ISO-IR-109", "\xFC"}, {"ISO_8859-3:1988", "\xFC"}, {"LATIN3", "\xFC"},
-    {"L3", "\xFC"},
-    {"ISO-8859-4", "\xFC"}, {"ISO-IR-110", "\xFC"}, {"ISO_8859-4:1988", "\xFC"}, {"LATIN4", "\xFC"},
-    {"L4", "\xFC"},
-    {"ISO-8859-9", "\xFC"}, {"ISO-IR-148", "\xFC"}, {"ISO_8859-9:1989", "\xFC"}, {"LATIN5", "\xFC"},
-    {"L5", "\xFC"},
-    {"ISO-8859-9E", "\xFC"},
-    {"ISO-8859-10", "\xFC"}, {"ISO-IR-157", "\xFC"}, {"ISO_8859-10:1992", "\xFC"}, {"L6", "\xFC"},
-    {"LATIN6", "\xFC"},
-    {"ISO-8859-13", "\xFC"}, {"ISO-IR-179", "\xFC"}, {"LATIN7", "\xFC"}, {"L7", "\xFC"},
-    {"ISO-8859-14", "\xFC"}, {"LATIN8", "\xFC"}, {"L8", "\xFC"},
-    {"ISO-8859-15", "\xFC"}, {"LATIN-9", "\xFC"},
-    {"ISO-8859-16", "\xFC"}, {"ISO-IR-226", "\xFC"}, {"ISO_8859-16:2001", "\xFC"}, {"LATIN10", "\xFC"},
-    {"L10", "\xFC"},
-    {"ANSI_X3.110-1983", "\xC8\x75"}, {"ISO-IR-99", "\xC8\x75"}, {"CSA_T500-1983", "\xC8\x75"},
-    {"NAPLPS", "\xC8\x75"},
-    {"BIG5-HKSCS", "\x88\xA2"},
-    {"CP1250", "\xFC"}, {"MS-EE", "\xFC"}, {"WINDOWS-1250", "\xFC"},
-    {"CP1252", "\xFC"}, {"MS-ANSI", "\xFC"}, {"WINDOWS-1252", "\xFC"},
-    {"CP1254", "\xFC"}, {"MS-TURK", "\xFC"}, {"WINDOWS-1254", "\xFC"},
-    {"CP1256", "\xFC"}, {"MS-ARAB", "\xFC"}, {"WINDOWS-1256", "\xFC"},
-    {"CP1257", "\xFC"}, {"WINBALTRIM", "\xFC"}, {"WINDOWS-1257", "\xFC"},
-    {"CP1258", "\xFC"}, {"WINDOWS-1258", "\xFC"},
-    {"CP770", "\x81"},
-    {"CP773", "\x81"},
-    {"CP774", "\x81"},
-    {"CP775", "\x81"},
-    {"CSN_369103", "\xFC"}, {"ISO-IR-139", "\xFC"},
-    {"CWI", "\x81"}, {"CWI-2", "\x81"}, {"CP-HU", "\x81"},
-    {"DEC-MCS", "\xFC"}, {"DEC", "\xFC"},
-    {"DIN_66003", "}"}, {"ISO-IR-21", "}"}, {"DE", "}"}, {"ISO646-DE", "}"},
-    {"EBCDIC-AT-DE", "\xD0"},
-    {"EBCDIC-AT-DE-A", "Z"},
-    {"EBCDIC-CA-FR", "\xDC"},
-    {"EBCDIC-DK-NO", "\xA1"},
-    {"EBCDIC-FI-SE", "\xA1"},
-    {"EUC-JISX0213", "\xA9\xF1"},
-    {"EUC-JP", "\x8F\xAB\xE4"},
-    {"EUC-JP-MS", "\x8F\xAB\xE4"},
-    {"GB18030", "\xA8\xB9"},
-    {"GB2312", "\xA8\xB9"},
-    {"GBK", "\xA8\xB9"}, {"CP936", "\xA8\xB9"}, {"MS936", "\xA8\xB9"}, {"WINDOWS-936", "\xA8\xB9"},
-    {"GEORGIAN-ACADEMY", "\xFC"},
-    {"GEORGIAN-PS", "\xFC"},
-    {"HP-ROMAN8", "\xCF"}, {"ROMAN8", "\xCF"}, {"R8", "\xCF"},
-    {"HP-ROMAN9", "\xCF"}, {"ROMAN9", "\xCF"}, {"R9", "\xCF"},
-    {"HP-TURKISH8", "\xFE"}, {"TURKISH8", "\xFE"},
-    {"IBM037", "\xDC"}, {"CP037", "\xDC"}, {"EBCDIC-CP-US", "\xDC"}, {"EBCDIC-CP-CA", "\xDC"},
-    {"EBCDIC-CP-WT", "\xDC"}, {"EBCDIC-CP-NL", "\xDC"},
-    {"IBM1004", "\xFC"}, {"CP1004", "\xFC"}, {"OS2LATIN1", "\xFC"},
-    {"IBM1026", "\xE0"}, {"CP1026", "\xE0"}, {"1026", "\xE0"},
-    {"IBM1047", "\xDC"}, {"CP1047", "\xDC"}, {"1047", "\xDC"},
-    {"IBM1129", "\xFC"}, {"CP1129", "\xFC"},
-    {"IBM1163", "\xFC"}, {"CP1163", "\xFC"},
-    {"IBM1164", "\xDC"}, {"CP1164", "\xDC"},
-    {"IBM256", "\xDC"}, {"EBCDIC-INT1", "\xDC"},
-    {"IBM273", "\xD0"}, {"CP273", "\xD0"},
-    {"IBM277", "\xA1"}, {"EBCDIC-CP-DK", "\xA1"}, {"EBCDIC-CP-NO", "\xA1"},
-    {"IBM278", "\xA1"}, {"CP278", "\xA1"}, {"EBCDIC-CP-FI", "\xA1"}, {"EBCDIC-CP-SE", "\xA1"},
-    {"IBM280", "\xDC"}, {"CP280", "\xDC"}, {"EBCDIC-CP-IT", "\xDC"},
-    {"IBM284", "\xDC"}, {"CP284", "\xDC"}, {"EBCDIC-CP-ES", "\xDC"},
-    {"IBM285", "\xDC"}, {"CP285", "\xDC"}, {"EBCDIC-CP-GB", "\xDC"},
-    {"IBM297", "\xDC"}, {"CP297", "\xDC"}, {"EBCDIC-CP-FR", "\xDC"},
-    {"IBM423", "\xEF"}, {"CP423", "\xEF"}, {"EBCDIC-CP-GR", "\xEF"},
-    {"IBM437", "\x81"}, {"CP437", "\x81"}, {"437", "\x81"},
-    {"IBM500", "\xDC"}, {"CP500", "\xDC"}, {"500", "\xDC"}, {"500V1", "\xDC"}, {"EBCDIC-CP-BE", "\xDC"},
-    {"EBCDIC-CP-CH", "\xDC"},
-    {"IBM850", "\x81"}, {"CP850", "\x81"}, {"850", "\x81"},
-    {"IBM851", "\x81"}, {"CP851", "\x81"}, {"851", "\x81"},
-    {"IBM852", "\x81"}, {"CP852", "\x81"}, {"852", "\x81"},
-    {"IBM857", "\x81"}, {"CP857", "\x81"}, {"857", "\x81"},
-    {"IBM858", "\x81"}, {"CP858", "\x81"}, {"858", "\x81"},
-    {"IBM860", "\x81"}, {"CP860", "\x81"}, {"860", "\x81"},
-    {"IBM861", "\x81"}, {"CP861", "\x81"}, {"861", "\x81"},
-    {"IBM863", "\x81"}, {"CP863", "\x81"}, {"863", "\x81"},
-    {"IBM865", "\x81"}, {"CP865", "\x81"}, {"865", "\x81"},
-    {"IBM870", "\xDC"}, {"CP870", "\xDC"}, {"EBCDIC-CP-ROECE", "\xDC"}, {"EBCDIC-CP-YU", "\xDC"},
-    {"IBM871", "\xDC"}, {"CP871", "\xDC"}, {"EBCDIC-CP-IS", "\xDC"},
-    {"IBM905", "\xE0"}, {"CP905", "\xE0"}, {"EBCDIC-CP-TR", "\xE0"},
-    {"IBM922", "\xFC"}, {"CP922", "\xFC"},
-    {"ISO-IR-197", "\xFC"},
-    {"ISO-IR-209", "\xFC"},
-    {"ISO-IR-90", "\xC8\x75"}, {"ISO_6937-2:1983", "\xC8\x75"},
-    {"ISO_6937", "\xC8\x75"}, {"ISO-IR-156", "\xC8\x75"}, {"ISO_6937:1992", "\xC8\x75"},
-    {"MAC-IS", "\x9F"},
-    {"MAC-SAMI", "\x9F"},
-    {"MACINTOSH", "\x9F"}, {"MAC", "\x9F"},
-    {"MSZ_7795.3", "}"}, {"ISO-IR-86", "}"}, {"ISO646-HU", "}"}, {"HU", "}"},
-    {"SEN_850200_C", "~"}, {"ISO-IR-11", "~"}, {"ISO646-SE2", "~"}, {"SE2", "~"},
-    {"SHIFT_JISX0213", "\x85\x91"},
-    {"T.61-8BIT", "\xC8\x75"}, {"T.61", "\xC8\x75"}, {"ISO-IR-103", "\xC8\x75"},
-    {"WIN-SAMI-2", "\xFC"}, {"WS2", "\xFC"},
+    {"\xC3\xBC",
+     "UTF-8 ISO-10646/UTF-8"},
+    {"\xFC",
+     "ISO-8859-1 ISO-IR-100 ISO_8859-1:1987 LATIN1 L1 IBM819 CP819 "
+     "ISO-8859-2 ISO-IR-101 ISO_8859-2:1987 LATIN2 L2 "
+     "ISO-8859-3 ISO-IR-109 ISO_8859-3:1988 LATIN3 L3 "
+     "ISO-8859-4 ISO-IR-110 ISO_8859-4:1988 LATIN4 L4 "
+     "ISO-8859-9 ISO-IR-148 ISO_8859-9:1989 LATIN5 L5 "
+     "ISO-8859-9E "
+     "ISO-8859-10 ISO-IR-157 ISO_8859-10:1992 L6 LATIN6 "
+     "ISO-8859-13 ISO-IR-179 LATIN7 L7 "
+     "ISO-8859-14 LATIN8 L8 "
+     "ISO-8859-15 LATIN-9 "
+     "ISO-8859-16 ISO-IR-226 ISO_8859-16:2001 LATIN10 L10 "
+     "CP1250 MS-EE WINDOWS-1250 "
+     "CP1252 MS-ANSI WINDOWS-1252 "
+     "CP1254 MS-TURK WINDOWS-1254 "
+     "CP1256 MS-ARAB WINDOWS-1256 "
+     "CP1257 WINBALTRIM WINDOWS-1257 "
+     "CP1258 WINDOWS-1258 "
+     "CSN_369103 ISO-IR-139 "
+     "DEC-MCS DEC "
+     "GEORGIAN-ACADEMY "
+     "GEORGIAN-PS "
+     "IBM1004 CP1004 OS2LATIN1 "
+     "IBM1129 CP1129 "
+     "IBM1163 CP1163 "
+     "IBM922 CP922 "
+     "ISO-IR-197 "
+     "ISO-IR-209 "
+     "WIN-SAMI-2 WS2"},
+    {"\xC8\x75",
+     "ANSI_X3.110-1983 ISO-IR-99 CSA_T500-1983 NAPLPS "
+     "ISO-IR-90 ISO_6937-2:1983 "
+     "ISO_6937 ISO-IR-156 ISO_6937:1992 "
+     "T.61-8BIT T.61 ISO-IR-103"},
+    {"\x88\xA2",
+     "BIG5-HKSCS"},
+    {"\x81",
+     "CP770 "
+     "CP773 "
+     "CP774 "
+     "CP775 "
+     "CWI CWI-2 CP-HU "
+     "IBM437 CP437 437 "
+     "IBM850 CP850 850 "
+     "IBM851 CP851 851 "
+     "IBM852 CP852 852 "
+     "IBM857 CP857 857 "
+     "IBM858 CP858 858 "
+     "IBM860 CP860 860 "
+     "IBM861 CP861 861 "
+     "IBM863 CP863 863 "
+     "IBM865 CP865 865"},
+    {"}",
+     "DIN_66003 ISO-IR-21 DE ISO646-DE "
+     "MSZ_7795.3 ISO-IR-86 ISO646-HU HU"},
+    {"\xD0",
+     "EBCDIC-AT-DE "
+     "IBM273 CP273"},
+    {"Z",
+     "EBCDIC-AT-DE-A"},
+    {"\xDC",
+     "EBCDIC-CA-FR "
+     "IBM037 CP037 EBCDIC-CP-US EBCDIC-CP-CA EBCDIC-CP-WT "
+     "EBCDIC-CP-NL "
+     "IBM1047 CP1047 1047 "
+     "IBM1164 CP1164 "
+     "IBM256 EBCDIC-INT1 "
+     "IBM280 CP280 EBCDIC-CP-IT "
+     "IBM284 CP284 EBCDIC-CP-ES "
+     "IBM285 CP285 EBCDIC-CP-GB "
+     "IBM297 CP297 EBCDIC-CP-FR "
+     "IBM500 CP500 500 500V1 EBCDIC-CP-BE EBCDIC-CP-CH "
+     "IBM870 CP870 EBCDIC-CP-ROECE EBCDIC-CP-YU "
+     "IBM871 CP871 EBCDIC-CP-IS"},
+    {"\xA1",
+     "EBCDIC-DK-NO "
+     "EBCDIC-FI-SE "
+     "IBM277 EBCDIC-CP-DK EBCDIC-CP-NO "
+     "IBM278 CP278 EBCDIC-CP-FI EBCDIC-CP-SE"},
+    {"\xA9\xF1",
+     "EUC-JISX0213"},
+    {"\x8F\xAB\xE4",
+     "EUC-JP "
+     "EUC-JP-MS"},
+    {"\xA8\xB9",
+     "GB18030 "
+     "GB2312 "
+     "GBK CP936 MS936 WINDOWS-936"},
+    {"\xCF",
+     "HP-ROMAN8 ROMAN8 R8 "
+     "HP-ROMAN9 ROMAN9 R9"},
+    {"\xFE",
+     "HP-TURKISH8 TURKISH8"},
+    {"\xE0",
+     "IBM1026 CP1026 1026 "
+     "IBM905 CP905 EBCDIC-CP-TR"},
+    {"\xEF",
+     "IBM423 CP423 EBCDIC-CP-GR"},
+    {"\x9F",
+     "MAC-IS "
+     "MAC-SAMI "
+     "MACINTOSH MAC"},
+    {"~",
+     "SEN_850200_C ISO-IR-11 ISO646-SE2 SE2"},
+    {"\x85\x91",
+     "SHIFT_JISX0213"},
 };
 // clang-format on
 const size_t kUmlautUByCharsetRows = sizeof kUmlautUByCharset / sizeof kUmlautUByCharset[0];
@@ -142,9 +155,9 @@ char NextCharacter(NormalizedName* name) {
   return name->next < name->end ? Lower(*name->next++) : '\0';
 }
 
-bool SameCharsetName(const char* a, const char* aEnd, const char* b) {
+bool SameCharsetName(const char* a, const char* aEnd, const char* b, const char* bEnd) {
   NormalizedName first = StartName(a, aEnd);
-  NormalizedName second = StartName(b, b + strlen(b));
+  NormalizedName second = StartName(b, bEnd);
   for (;;) {
     const char c = NextCharacter(&first);
     if (c != NextCharacter(&second)) return false;
@@ -156,8 +169,11 @@ bool SameCharsetName(const char* a, const char* aEnd, const char* b) {
 
 const char* UmlautUInCharset(const char* charset, size_t length) {
   for (const CharsetSpelling& row : kUmlautUByCharset) {
-    // cppcheck-suppress useStlAlgorithm ; the program's code uses no C++ library
-    if (SameCharsetName(charset, charset + length, row.charset)) return row.umlautU;
+    for (const char* name = row.charsets; *name != '\0';) {
+      const char* end = name + strcspn(name, " ");
+      if (SameCharsetName(charset, charset + length, name, end)) return row.umlautU;
+      name = *end == ' ' ? end + 1 : end;
+    }
   }
   return nullptr;
 }

@@ -4,11 +4,12 @@
 #include <stddef.h>
 
 // The letter u-umlaut in the character sets that have it, for a C library
-// that cannot tell a locale's character set (musl): named as glibc's iconv
-// names them, aliases each a row of their own.
+// that cannot tell a locale's character set (musl): the sets named as glibc's
+// iconv names them, with their aliases, each name followed by a blank or the
+// end.
 struct CharsetSpelling {
-  const char* charset;
   const char* umlautU;
+  const char* charsets;
 };
 extern const CharsetSpelling kUmlautUByCharset[];
 extern const size_t kUmlautUByCharsetRows;
