@@ -104,6 +104,27 @@ set(CPACK_RPM_PACKAGE_SUMMARY "Wake a sleeping computer on the local network (Wa
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Internet")
+# The RPM package's %changelog, the same entries as packaging/changelog
+# (else CPack puts in a placeholder entry of its own): each entry's date,
+# maintainer and version-release, then its items.
+file(STRINGS packaging/changelog changelog_lines)
+set(rpm_changelog "")
+set(rpm_items "")
+foreach(line IN LISTS changelog_lines)
+  if(line MATCHES "^weckwerk \\(([^)]+)\\)")
+    set(entry_version ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^  \\* (.*)$")
+    string(APPEND rpm_items "- ${CMAKE_MATCH_1}\n")
+  elseif(line MATCHES "^    (.*)$")
+    string(APPEND rpm_items "  ${CMAKE_MATCH_1}\n")
+  elseif(line MATCHES "^ -- (.*>)  ([A-Z][a-z][a-z]), ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) ")
+    string(APPEND rpm_changelog "* ${CMAKE_MATCH_2} ${CMAKE_MATCH_4} ${CMAKE_MATCH_3} ${CMAKE_MATCH_5} "
+      "${CMAKE_MATCH_1} - ${entry_version}-1\n${rpm_items}\n")
+    set(rpm_items "")
+  endif()
+endforeach()
+file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
+set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
 string(CONCAT CPACK_RPM_SPEC_MORE_DEFINE
   "%define packager ${CPACK_PACKAGE_CONTACT}\n"
   "%define _build_id_links none\n"
