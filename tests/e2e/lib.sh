@@ -23,18 +23,19 @@ windows=false
 if [[ ${WECKWERK_PLATFORM:-posix} == windows ]]; then
   windows=true
   # Wine makes a program's sockets in its wineserver, in the network
-  # namespace that started the server. So the script starts one here, for
-  # all its runs, where no server from outside can be found: Debian's Wine
-  # (8 and 10) keeps the server's socket in /run/user/UID/wine where
-  # /run/user/UID exists, else in a folder of TMPDIR (here $scratch) whose
-  # name it keeps in the prefix. /run/user/UID, a login's runtime folder,
-  # cannot be passed over, so where it exists this test alone sees an empty
-  # tmpfs there. Its first program starts Wine's services, which keep the
-  # error stream they were given: a log of their own, never a run's.
+  # namespace that started the server; so the script starts one here, in an
+  # empty tmpfs over Debian's Wine's (8 and 10) folder for it: /run/user/UID
+  # where that exists, else /tmp/NAME, NAME in the prefix's file "wineserver"
+  # (with a TMPDIR in its place Wine 10's server crashes). Its first program
+  # starts Wine's services, which keep the error stream they were given.
+  unset TMPDIR
+  wine_folder=/run/user/$EUID
+  [[ -d $wine_folder ]] || wine_folder=/tmp/$(cat "${WINEPREFIX:-$HOME/.wine}/wineserver" 2>/dev/null)
   # shellcheck disable=SC2015 # the handler is meant for a failure of any step
-  { [[ ! -d /run/user/$EUID ]] || mount -t tmpfs -o mode=700 tmpfs "/run/user/$EUID"; } && wineserver -p &&
-    pgrep -x 'wineserver(32|64)?' >/dev/null && "${program[0]}" cmd /c exit >"$scratch/wine.log" 2>&1 ||
-    { echo "FAIL: cannot start a wineserver in the test's namespaces" >&2; exit 1; }
+  [[ $wine_folder != /tmp/ && -d $wine_folder ]] && mount -t tmpfs -o mode=700 tmpfs "$wine_folder" &&
+    wineserver -p && pgrep -x 'wineserver(32|64)?' >/dev/null &&
+    "${program[0]}" cmd /c exit >"$scratch/wine.log" 2>&1 ||
+    { echo "FAIL: cannot start a wineserver in the test's namespaces (in $wine_folder)" >&2; exit 1; }
   trap 'wineserver -k; wineserver -w' EXIT
 fi
 
