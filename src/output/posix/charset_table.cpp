@@ -125,9 +125,11 @@ const size_t kUmlautUByCharsetRows = sizeof kUmlautUByCharset / sizeof kUmlautUB
 
 namespace {
 
-bool IsAlphanumeric(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsAlphanumeric(char c) { return IsDigit(c) || IsLetter(c); }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -142,8 +144,8 @@ struct NormalizedName {
 NormalizedName StartName(const char* name, const char* end) {
   bool digits = false;
   for (const char* p = name; p < end; ++p) {
-    if (IsAlphanumeric(*p) && !(*p >= '0' && *p <= '9')) return {"", name, end};
-    digits = digits || IsAlphanumeric(*p);
+    if (IsLetter(*p)) return {"", name, end};
+    digits = digits || IsDigit(*p);
   }
   return {digits ? "iso" : "", name, end};
 }
