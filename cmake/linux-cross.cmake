@@ -1,5 +1,6 @@
 # Cross build of the Linux programs with Debian's cross compilers
-# (g++-<triplet>); WECKWERK_TARGET names the target. The tests run under
+# (g++-<triplet>; clang for the MIPS ones, cmake/musl.cmake); WECKWERK_TARGET
+# names the target. The tests run under
 # qemu-user as each processor of WECKWERK_QEMU_CPU, the oldest ones promised,
 # so that no instruction beyond them goes unseen. A static program is linked
 # with musl (cmake/musl.cmake). A dynamic program, for the Debian package,

@@ -4,18 +4,40 @@
 # files. The program's own code includes only the C library's headers:
 # Debian's C++ library is made for glibc, so it is neither included nor
 # linked, and the unit tests, which need it, run in the other presets.
-if(NOT WECKWERK_MUSL_DIR)
+
+# A library is complete when the compiler that built it is written beside
+# it (tools/build-musl). A build folder that still names one without (gcc's
+# for every target, before clang built the MIPS ones) takes the folder that
+# tools/build-musl names now.
+if(NOT EXISTS "${WECKWERK_MUSL_DIR}/compiler")
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tools/build-musl --dir ${WECKWERK_TARGET}
     OUTPUT_VARIABLE musl_dir OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  set(WECKWERK_MUSL_DIR ${musl_dir} CACHE PATH "The musl C library of a single-file program (tools/build-musl)")
+  set(WECKWERK_MUSL_DIR ${musl_dir} CACHE PATH "The musl C library of a single-file program (tools/build-musl)" FORCE)
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_MUSL_DIR)
-if(NOT EXISTS ${WECKWERK_MUSL_DIR}/lib/libc.a)
+if(NOT EXISTS ${WECKWERK_MUSL_DIR}/compiler)
   message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}: "
     "run tools/install-deps --all, or tools/build-musl ${WECKWERK_TARGET}")
 endif()
-set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
-set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
+# The compiler that built the library: clang, for musl's target
+# (mips-linux-musl), with lld and LLVM's tools, which CMake finds beside
+# it; or Debian's cross compiler, with the compiler's own helper routines
+# (libgcc) where the code calls one.
+file(STRINGS ${WECKWERK_MUSL_DIR}/compiler musl_compiler LIMIT_COUNT 1)
+if(musl_compiler STREQUAL "clang")
+  string(REGEX REPLACE "-.*" "-linux-musl" clang_target ${WECKWERK_TARGET})
+  set(CMAKE_C_COMPILER clang)
+  set(CMAKE_C_COMPILER_TARGET ${clang_target})
+  set(CMAKE_CXX_COMPILER clang++)
+  set(CMAKE_CXX_COMPILER_TARGET ${clang_target})
+  set(musl_linker -fuse-ld=lld)
+  set(musl_helpers)
+else()
+  set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
+  set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
+  set(musl_linker)
+  set(musl_helpers -lgcc)
+endif()
 
 # The compiler options the library was built with (soft-float MIPS32 for
 # the routers), the library's headers in place of the system's, and nothing
@@ -26,12 +48,13 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=include
   OUTPUT_VARIABLE compiler_headers OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 set(CMAKE_CXX_FLAGS_INIT
   "${musl_flags} -nostdinc -isystem ${WECKWERK_MUSL_DIR}/include -isystem ${compiler_headers} -fno-exceptions -fno-rtti")
-# The library's start files and libc.a, with the compiler's own helper
-# routines (libgcc) where the code calls one. A helper of another
-# floating-point ABI (Debian's MIPS libgcc is hard-float) makes the linker
-# warn, and a warning fails the link. No RELRO: only musl's dynamic linker
+# The library's start files and libc.a, with libgcc where gcc builds;
+# where clang builds, no helper library at all (Debian packages none of
+# compiler-rt's for MIPS): a routine that only a helper has (floating
+# point, a 64-bit division) is undefined and fails the link, as any linker
+# warning does. No RELRO: only musl's dynamic linker
 # applies it, never in a static program, and its alignment to the largest
 # page would pad the arm64 file by 48 KB.
 set(musl_lib ${WECKWERK_MUSL_DIR}/lib)
 set(CMAKE_CXX_LINK_EXECUTABLE
-  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -static -nostdlib -Wl,--fatal-warnings -Wl,-z,norelro ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -Wl,--start-group ${musl_lib}/libc.a -lgcc -Wl,--end-group ${musl_lib}/crtn.o")
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> ${musl_linker} -static -nostdlib -Wl,--fatal-warnings -Wl,-z,norelro ${musl_lib}/crt1.o ${musl_lib}/crti.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -Wl,--start-group ${musl_lib}/libc.a ${musl_helpers} -Wl,--end-group ${musl_lib}/crtn.o")

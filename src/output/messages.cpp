@@ -60,7 +60,7 @@ void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
 // By hand, as PrintEchoByte, not with the C library's printf, whose
 // floating-point formatter would need soft-float helper routines on MIPS
-// that Debian's hard-float libgcc cannot give (CONTRIBUTING.md). The
+// that the MIPS single files link from no library (CONTRIBUTING.md). The
 // messages need only "%s" and "%d".
 void PrintCheckedFormat(FILE* stream, const char* format, ...) {
   // Formatted first and handed over whole: some C libraries (Wine's msvcrt)
