@@ -30,7 +30,9 @@ if(musl_compiler STREQUAL "clang")
   set(CMAKE_C_COMPILER_TARGET ${clang_target})
   set(CMAKE_CXX_COMPILER clang++)
   set(CMAKE_CXX_COMPILER_TARGET ${clang_target})
-  set(musl_linker -fuse-ld=lld)
+  # The compile options come along to the link, where clang warns that
+  # -nostdinc means nothing.
+  set(musl_linker "-fuse-ld=lld -Wno-unused-command-line-argument")
   set(musl_helpers)
 else()
   set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
