@@ -40,6 +40,17 @@ else()
   set(musl_linker)
   set(musl_helpers -lgcc)
 endif()
+# A build folder made with another compiler (gcc's, before clang built the
+# MIPS programs) keeps that compiler's options and tools in its cache.
+set(known_compiler ${CMAKE_BINARY_DIR}/CMakeFiles/${CMAKE_VERSION}/CMakeCXXCompiler.cmake)
+if(NOT CMAKE_IN_TRY_COMPILE AND EXISTS ${known_compiler})
+  file(STRINGS ${known_compiler} known REGEX "^set\\(CMAKE_CXX_COMPILER " LIMIT_COUNT 1)
+  string(REGEX REPLACE "^.*[/\"]([^/\"]+)\"\\)$" "\\1" known "${known}")
+  if(NOT known STREQUAL CMAKE_CXX_COMPILER)
+    message(FATAL_ERROR "${CMAKE_BINARY_DIR} was made with ${known}, and the program is now built with "
+      "${CMAKE_CXX_COMPILER} (tools/build-musl): configure it anew, with cmake --fresh")
+  endif()
+endif()
 
 # The compiler options the library was built with (soft-float MIPS32 for
 # the routers), the library's headers in place of the system's, and nothing
