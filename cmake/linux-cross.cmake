@@ -1,8 +1,8 @@
 # Cross build of the Linux programs with Debian's cross compilers
 # (g++-<triplet>; clang for the MIPS ones, cmake/musl.cmake); WECKWERK_TARGET
-# names the target. The tests run under
-# qemu-user as each processor of WECKWERK_QEMU_CPU, the oldest ones promised,
-# so that no instruction beyond them goes unseen. A static program is linked
+# names the target. The tests run under qemu-user as each processor of
+# WECKWERK_QEMU_CPU, the oldest ones promised, so that no instruction
+# beyond them goes unseen. A static program is linked
 # with musl (cmake/musl.cmake). A dynamic program, for the Debian package,
 # runs with the C library that Debian installs for its architecture
 # (libc6:arm64, say), as on its own machine; the cross compiler's copy
