@@ -16,7 +16,7 @@ if(NOT EXISTS "${WECKWERK_MUSL_DIR}/compiler")
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_MUSL_DIR)
 if(NOT EXISTS ${WECKWERK_MUSL_DIR}/compiler)
-  message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}: "
+  message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}, or of an older tools/build-musl: "
     "run tools/install-deps --all, or tools/build-musl ${WECKWERK_TARGET}")
 endif()
 # The compiler that built the library: clang, for musl's target
