@@ -1,5 +1,5 @@
 # The manual, weckwerk(1) in English and German, configured with the
-# version. Linux installs the man pages gzipped (cmake/packaging.cmake).
+# version. Linux installs the man pages (cmake/packaging.cmake).
 # Windows has no man and none of Linux's files, commands and settings: its
 # manual is pages of its own (man/windows), made by mandoc into HTML pages
 # for a browser, weckwerk.html and weckwerk-de.html, which tools/release

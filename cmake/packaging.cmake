@@ -1,8 +1,13 @@
-# What a Linux installation holds beside the program: the man pages, the
-# copyright and changelog, the completions; and the Debian and RPM
-# packages (cpack -G DEB, cpack -G RPM in the build directory).
+# What a Linux installation holds beside the program: the man pages and
+# the completions, plain, in the folders that distributions expect; and the
+# Debian and RPM packages (cpack -G DEB, cpack -G RPM in the build
+# directory), which add the copyright and the changelog and compress the man
+# pages in their own step (cmake/package-staging.cmake).
+install(FILES ${PROJECT_BINARY_DIR}/man/weckwerk.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/man/de/weckwerk.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
-# Compressed without a time stamp, so that the package builds the same twice.
+# The packages' documents, compressed without a time stamp, so that a
+# package builds the same twice.
 find_program(GZIP gzip REQUIRED)
 function(weckwerk_gzip input output)
   add_custom_command(OUTPUT ${output}
@@ -10,32 +15,60 @@ function(weckwerk_gzip input output)
     DEPENDS ${input}
     COMMENT "Compressing ${output}")
 endfunction()
-# The man pages, as cmake/manual.cmake has configured them.
 foreach(page ${man_pages})
   weckwerk_gzip(${PROJECT_BINARY_DIR}/man/${page} man/${page}.gz)
 endforeach()
-install(FILES ${PROJECT_BINARY_DIR}/man/weckwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_BINARY_DIR}/man/de/weckwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
-# Read at configure time, so an edit configures again.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE packaging/changelog)
-file(STRINGS packaging/changelog changelog_top LIMIT_COUNT 1)
-string(FIND "${changelog_top}" "weckwerk (${PROJECT_VERSION}) " version_entry)
-if(NOT version_entry EQUAL 0)
-  message(FATAL_ERROR "packaging/changelog does not begin with an entry for version ${PROJECT_VERSION}")
-endif()
-weckwerk_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog changelog.gz)
+# The packages' changelogs, made from CHANGELOG.md (read at configure time,
+# so an edit configures again): each "## VERSION (YYYY-MM-DD)" heading and
+# its "- " items, in Debian's format and in RPM's.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE CHANGELOG.md)
+file(STRINGS CHANGELOG.md changelog_lines)
+set(CPACK_PACKAGE_CONTACT "Weckwerk-Projekt <weckwerk@example.org>")
+set(debian_changelog "")
+set(rpm_changelog "")
+set(entry_version "")
+foreach(line IN LISTS changelog_lines ITEMS "## end")
+  if(line MATCHES "^## ")
+    if(entry_version)
+      string(APPEND debian_changelog "weckwerk (${entry_version}) unstable; urgency=medium\n\n${debian_items}\n"
+        " -- ${CPACK_PACKAGE_CONTACT}  ${debian_date}\n\n")
+      string(APPEND rpm_changelog "* ${rpm_date} ${CPACK_PACKAGE_CONTACT} - ${entry_version}-1\n${rpm_items}\n")
+    elseif(NOT line MATCHES "^## ${PROJECT_VERSION} ")
+      message(FATAL_ERROR "CHANGELOG.md does not begin with an entry for version ${PROJECT_VERSION}")
+    endif()
+    if(line MATCHES "^## ([^ ]+) \\(([0-9]+-[0-9]+-[0-9]+)\\)$")
+      set(entry_version ${CMAKE_MATCH_1})
+      execute_process(COMMAND env LC_ALL=C date -u -d "${CMAKE_MATCH_2} 12:00" "+%a, %d %b %Y %T +0000|%a %b %d %Y"
+        OUTPUT_VARIABLE dates OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+      string(REPLACE "|" ";" dates "${dates}")
+      list(GET dates 0 debian_date)
+      list(GET dates 1 rpm_date)
+      set(debian_items "")
+      set(rpm_items "")
+    elseif(NOT line STREQUAL "## end")
+      message(FATAL_ERROR "CHANGELOG.md: a heading that is not \"## VERSION (YYYY-MM-DD)\": ${line}")
+    endif()
+  elseif(entry_version AND line MATCHES "^- (.*)$")
+    string(APPEND debian_items "  * ${CMAKE_MATCH_1}\n")
+    string(APPEND rpm_items "- ${CMAKE_MATCH_1}\n")
+  elseif(entry_version AND line MATCHES "^  (.*)$")
+    string(APPEND debian_items "    ${CMAKE_MATCH_1}\n")
+    string(APPEND rpm_items "  ${CMAKE_MATCH_1}\n")
+  endif()
+endforeach()
+string(REGEX REPLACE "\n$" "" debian_changelog "${debian_changelog}")
+file(WRITE ${PROJECT_BINARY_DIR}/changelog "${debian_changelog}")
+file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
+weckwerk_gzip(${PROJECT_BINARY_DIR}/changelog changelog.gz)
 add_custom_target(compressed_docs ALL DEPENDS man/weckwerk.1.gz man/de/weckwerk.1.gz changelog.gz)
 
-set(CPACK_PACKAGE_CONTACT "Weckwerk-Projekt <weckwerk@example.org>")
 # The licence's terms, indented as a Debian copyright file wants them.
 file(READ LICENSE license)
 string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n\n(.*)\n$" "\\1" LICENSE_TERMS "${license}")
 string(REPLACE "\n\n" "\n.\n" LICENSE_TERMS "${LICENSE_TERMS}")
 string(REPLACE "\n" "\n " LICENSE_TERMS "${LICENSE_TERMS}")
 configure_file(packaging/copyright.in copyright @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The completions, each a file that stands alone, made from their templates
 # and the one awk program that reads /etc/ethers and the neighbour table for
@@ -53,10 +86,16 @@ endfunction()
 weckwerk_completion(weckwerk "    ")
 weckwerk_completion(_weckwerk "  ")
 weckwerk_completion(weckwerk.fish "      ")
-install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-install(FILES ${PROJECT_BINARY_DIR}/completion/_weckwerk DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
-install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk.fish
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
+# Each shell's folder, as the shell's own project has it.
+set(WECKWERK_BASH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions CACHE STRING
+  "Where the bash completion is installed (relative: below the prefix)")
+set(WECKWERK_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions CACHE STRING
+  "Where the zsh completion is installed (relative: below the prefix); Debian's zsh reads share/zsh/vendor-completions")
+set(WECKWERK_FISH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d CACHE STRING
+  "Where the fish completion is installed (relative: below the prefix)")
+install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk DESTINATION ${WECKWERK_BASH_COMPLETION_DIR})
+install(FILES ${PROJECT_BINARY_DIR}/completion/_weckwerk DESTINATION ${WECKWERK_ZSH_COMPLETION_DIR})
+install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk.fish DESTINATION ${WECKWERK_FISH_COMPLETION_DIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME weckwerk)
@@ -104,26 +143,8 @@ set(CPACK_RPM_PACKAGE_SUMMARY "Wake a sleeping computer on the local network (Wa
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Internet")
-# The RPM package's %changelog, the same entries as packaging/changelog
-# (else CPack puts in a placeholder entry of its own): each entry's date,
-# maintainer and version-release, then its items.
-file(STRINGS packaging/changelog changelog_lines)
-set(rpm_changelog "")
-set(rpm_items "")
-foreach(line IN LISTS changelog_lines)
-  if(line MATCHES "^weckwerk \\(([^)]+)\\)")
-    set(entry_version ${CMAKE_MATCH_1})
-  elseif(line MATCHES "^  \\* (.*)$")
-    string(APPEND rpm_items "- ${CMAKE_MATCH_1}\n")
-  elseif(line MATCHES "^    (.*)$")
-    string(APPEND rpm_items "  ${CMAKE_MATCH_1}\n")
-  elseif(line MATCHES "^ -- (.*>)  ([A-Z][a-z][a-z]), ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) ")
-    string(APPEND rpm_changelog "* ${CMAKE_MATCH_2} ${CMAKE_MATCH_4} ${CMAKE_MATCH_3} ${CMAKE_MATCH_5} "
-      "${CMAKE_MATCH_1} - ${entry_version}-1\n${rpm_items}\n")
-    set(rpm_items "")
-  endif()
-endforeach()
-file(WRITE ${PROJECT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
+# The RPM package's %changelog, from CHANGELOG.md (else CPack puts in a
+# placeholder entry of its own).
 set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
 string(CONCAT CPACK_RPM_SPEC_MORE_DEFINE
   "%define packager ${CPACK_PACKAGE_CONTACT}\n"
@@ -136,9 +157,14 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1 /usr/share/man/de /usr/share/man/de/man1
   /usr/share/bash-completion /usr/share/bash-completion/completions
   /usr/share/zsh /usr/share/zsh/site-functions /usr/share/fish /usr/share/fish/vendor_completions.d)
-# Before packing: the zsh completion where zsh reads it on Fedora and
-# openSUSE, and every file's time new, for rpm to lower to SOURCE_DATE_EPOCH.
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/rpm-staging.cmake)
+# Before packing, cmake/package-staging.cmake adds the packages' own files
+# and folders, which it is given here.
+set(CPACK_WECKWERK_BINARY_DIR ${PROJECT_BINARY_DIR})
+set(CPACK_WECKWERK_MAN_PAGES ${man_pages})
+set(CPACK_WECKWERK_MANDIR ${CMAKE_INSTALL_MANDIR})
+set(CPACK_WECKWERK_DOCDIR ${CMAKE_INSTALL_DOCDIR})
+set(CPACK_WECKWERK_ZSH_COMPLETION_DIR ${WECKWERK_ZSH_COMPLETION_DIR})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package-staging.cmake)
 # CPack has stripped the program already, with the target's own strip.
 set(CPACK_RPM_SPEC_INSTALL_POST /bin/true)
 include(CPack)

@@ -23,17 +23,16 @@ program=$(realpath "$4") readme=$(realpath "$5")
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
-for shell in zsh fish; do
-  command -v "$shell" >/dev/null || skip "$shell is missing"
+for tool in zsh fish ip busybox; do
+  command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 
-[[ -r /usr/share/bash-completion/bash_completion ]] || { echo "FAIL: bash-completion is missing" >&2; exit 1; }
-# /etc as it is, but with changes that stay in this mount namespace.
+[[ -r /usr/share/bash-completion/bash_completion ]] || skip "bash-completion is missing"
+# /etc as it is, but with changes that stay in this mount namespace, and an
+# /etc/ethers of the test's own, laid in the upper folder first: in a user
+# namespace, the machine's own /etc/ethers (root's) could not be written.
 # shellcheck disable=SC2015 # the last part ends the script
-mkdir "$scratch/upper" "$scratch/work" &&
-  mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
-  { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
-cat >/etc/ethers <<'ETHERS'
+mkdir "$scratch/upper" "$scratch/work" && cat >"$scratch/upper/ethers" <<'ETHERS' &&
 # the file server
 00:11:32:0a:0b:0c nas
 00:11:32:0a:0b:0d nas2
@@ -45,6 +44,8 @@ zz:11:32:0a:0b:0c bad
 00:11:32:0a:0b:0c:0d long
 192.0.2.1
 ETHERS
+  mount -t overlay overlay -o "lowerdir=/etc,upperdir=$scratch/upper,workdir=$scratch/work" /etc ||
+  { echo "FAIL: cannot lay a private /etc" >&2; exit 1; }
 # shellcheck disable=SC2015 # the last part ends the script
 ip link add wake0 type veth peer name wake1 && ip link set wake0 up &&
   ip neigh add 198.51.100.9 lladdr 02:00:5e:00:53:09 dev wake0 nud permanent &&
@@ -204,30 +205,29 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # program does not run. The line runs in a router's root of its own in
 # $scratch, which has the machine's /usr (and /proc, for a sanitizer build's
 # program).
-if command -v busybox >/dev/null; then
-  # shellcheck disable=SC2016 # the README's line, $( and all
-  router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
-  [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
-  router=$scratch/router
-  # shellcheck disable=SC2015 # the last part ends the script
-  mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} && ln -s usr/lib usr/lib64 "$router" &&
-    mount --bind /usr "$router/usr" && mount -t proc proc "$router/proc" &&
-    cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
-    busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" ||
-    { echo "FAIL: cannot lay out the router's tables" >&2; exit 1; }
-  notices ue
-  # name|the address the program is given, as its echo shows it
-  while IFS='|' read -r name address; do
-    code=0
-    unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
-      >"$scratch/out" 2>"$scratch/err" || code=$?
-    read -ra bytes <<<"$address"
-    got="$(<"$scratch/out")|$code"
-    if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else
-      want="$name: no such host in the DHCP tables||1" got="$(<"$scratch/err")|$got"
-    fi
-    expect_equal "the README's router line for $name: [error|]output|exit code" "$want" "$got"
-  done <<'TABLE'
+# shellcheck disable=SC2016 # the README's line, $( and all
+router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
+[[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
+router=$scratch/router
+# shellcheck disable=SC2015 # the last part ends the script
+mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} && ln -s usr/lib usr/lib64 "$router" &&
+  mount --bind /usr "$router/usr" && mount -t proc proc "$router/proc" &&
+  cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
+  busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" ||
+  { echo "FAIL: cannot lay out the router's tables" >&2; exit 1; }
+notices ue
+# name|the address the program is given, as its echo shows it
+while IFS='|' read -r name address; do
+  code=0
+  unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
+    >"$scratch/out" 2>"$scratch/err" || code=$?
+  read -ra bytes <<<"$address"
+  got="$(<"$scratch/out")|$code"
+  if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else
+    want="$name: no such host in the DHCP tables||1" got="$(<"$scratch/err")|$got"
+  fi
+  expect_equal "the README's router line for $name: [error|]output|exit code" "$want" "$got"
+done <<'TABLE'
 nas|00 11 32 0A 0B 0C
 nas2|00 11 32 0A 0B 0D
 printer|AA BB CC DD EE FF
@@ -236,9 +236,6 @@ novac|02 00 5E 00 53 0C
 na|
 nas2.lan|
 TABLE
-else
-  fail "busybox is missing: run tools/install-deps"
-fi
 
 rm /etc/ethers
 expect_table "no /etc/ethers" <<'TABLE'

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What the documents and the lists kept by hand repeat is what its one source says: project()'s version,
 # CMakePresets.json's releases (tools/release-presets.cmake), the program's texts and error numbers
-# (texts.sh), the tools' folder (tools/paths.sh). Argument: the source folder.
+# (texts.sh), the tools' folder (tools/paths.sh), the default packages (tools/install-deps). Argument: the source folder.
 set -u -o pipefail
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
@@ -15,6 +15,8 @@ expect_equal "tests/program_file.sh's machines" "$(awk '{print $3}' <<<"$archive
   "$(sed -nE 's/^  ([a-z0-9_-]+)\) want=.*/\1/p' tests/program_file.sh | sort)"
 expect_equal "tools/install-deps' musl_targets" "$(awk '$2 !~ /^windows/ {print $3}' <<<"$archives" | sort)" \
   "$(sed -n '/^musl_targets=(/,/^)/{/[()]/!p}' tools/install-deps | xargs -n1 | sort)"
+expect_equal "README.md's apt-get line" "$(sed -n '/^default=(/,/^)/{/[()]/!p}' tools/install-deps | sed 's/#.*//' | xargs)" \
+  "$(sed -n 's/^    sudo apt-get install //p' README.md)"
 expect_equal "README.md's table of archives" "$(awk '$2 !~ /^windows/ {print $2}' <<<"$archives" | sort)" \
   "$(awk -F'|' '/^\| `/ {print $(NF-1)}' README.md | grep -oE "\`linux-[^\`]+\`" | tr -d '`' | sort)"
 expect_equal "CONTRIBUTING.md's table of presets" "$(awk -v v="$version" '{print $1, "weckwerk-" v "-" $2 ($2 ~ /^windows/ ? ".zip" : ".tar.gz")}' <<<"$archives" | sort)" \

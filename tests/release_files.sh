@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Each release archive is complete in itself: it unpacks into one folder
-# named as the archive, with the program, LICENSE, README.md and the
-# packages' changelog as changelog.txt, and holds every file that its README
+# named as the archive, with the program, LICENSE, README.md and
+# CHANGELOG.md as changelog.txt, and holds every file that its README
 # links to and every file that the README tells its user to take from the
 # folder (the Linux archives' install lines and weckwerk-VERSION-NAME/PATH,
 # the manual in the Windows ones). The source archive holds README.md and
@@ -29,9 +29,9 @@ readme_paths() {
   esac
 }
 
-# The packages' changelog, from the .deb, for the archives' changelog.txt.
-deb=$(grep -m1 -oE '[^ ]+\.deb$' "$dist/SHA256SUMS")
-dpkg-deb --fsys-tarfile "$dist/$deb" | tar -xOf - ./usr/share/doc/weckwerk/changelog.gz | gzip -d >"$work/changelog"
+# CHANGELOG.md, from the source archive, for the archives' changelog.txt.
+source=$(grep -m1 -oE 'weckwerk-[0-9.]+\.tar\.gz$' "$dist/SHA256SUMS")
+tar -xOzf "$dist/$source" "${source%.tar.gz}/CHANGELOG.md" >"$work/changelog"
 
 while read -r _ file; do
   name=${file%.tar.gz} name=${name%.zip}
@@ -59,7 +59,7 @@ while read -r _ file; do
     [[ ! -e $folder/.git ]] || fail "$file holds .git"
   else
     checks=$((checks + 1))
-    cmp -s "$work/changelog" "$folder/changelog.txt" || fail "$file: changelog.txt is not the packages' changelog"
+    cmp -s "$work/changelog" "$folder/changelog.txt" || fail "$file: changelog.txt is not CHANGELOG.md"
   fi
 done <"$dist/SHA256SUMS"
 finish

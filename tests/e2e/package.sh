@@ -133,7 +133,7 @@ while IFS='|' read -r page volume headings; do
   if command -v mandoc >/dev/null; then
     MANPATH=$scratch/no-manuals mandoc -T lint -W style "$source" 2>&1 | grep -Ev "$mandoc_expected" >"$scratch/lint"
     [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
-  elif [[ ${CI:-} == true ]]; then
+  elif [[ -n ${WECKWERK_NO_SKIP:-} ]]; then
     fail "mandoc is missing: run tools/install-deps"
   else
     echo "NOTE: mandoc is missing, so the pages are not linted with it: run tools/install-deps" >&2

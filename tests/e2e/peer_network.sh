@@ -40,6 +40,7 @@ peer_link() {
 # the peers' processes, the first peer's first: nsenter
 # --net=/proc/PROCESS/ns/net runs a command in one's namespace.
 peer_network_up() {
+  command -v ip >/dev/null || skip "ip is missing (Debian package iproute2)"
   peers=()
   if [[ $1 == router ]]; then
     peer_link lan1 198.51.100 br-lan && peer_link wan 203.0.113 && ip route add default via 203.0.113.2

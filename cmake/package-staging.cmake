@@ -1,0 +1,33 @@
+# Run by cpack before it packs, on the files it has installed for the Debian
+# or RPM package (below the packages' prefix, /usr): what the packages hold
+# beside a plain install.
+set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
+set(mode FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# The man pages compressed, as Debian and Fedora ship them (made by the
+# build, target compressed_docs).
+foreach(page IN LISTS CPACK_WECKWERK_MAN_PAGES)
+  get_filename_component(name ${page} NAME)
+  get_filename_component(language ${page} DIRECTORY)
+  string(REGEX REPLACE "^.*\\." "man" section ${name})
+  string(REGEX REPLACE "^/" "" folder ${language}/${section})
+  file(REMOVE ${usr}/${CPACK_WECKWERK_MANDIR}/${folder}/${name})
+  file(COPY ${CPACK_WECKWERK_BINARY_DIR}/man/${page}.gz DESTINATION ${usr}/${CPACK_WECKWERK_MANDIR}/${folder} ${mode})
+endforeach()
+# The copyright and the changelog, each distribution's own in its packages.
+file(MAKE_DIRECTORY ${usr}/${CPACK_WECKWERK_DOCDIR})
+file(COPY ${CPACK_WECKWERK_BINARY_DIR}/copyright ${CPACK_WECKWERK_BINARY_DIR}/changelog.gz
+  DESTINATION ${usr}/${CPACK_WECKWERK_DOCDIR} ${mode})
+# Debian's zsh reads completions from its own folder.
+set(zsh ${usr}/${CPACK_WECKWERK_ZSH_COMPLETION_DIR})
+if(CPACK_GENERATOR STREQUAL "DEB" AND NOT zsh MATCHES "/vendor-completions$")
+  file(MAKE_DIRECTORY ${usr}/share/zsh/vendor-completions)
+  file(RENAME ${zsh}/_weckwerk ${usr}/share/zsh/vendor-completions/_weckwerk)
+  file(REMOVE_RECURSE ${zsh})
+endif()
+# Installed files keep their source's time, which may be older than
+# SOURCE_DATE_EPOCH; rpm only lowers newer times to it. So every file
+# becomes new, and the package carries the same times from every clone.
+if(CPACK_GENERATOR STREQUAL "RPM")
+  file(GLOB_RECURSE staged LIST_DIRECTORIES true ${CPACK_TEMPORARY_DIRECTORY}/*)
+  file(TOUCH_NOCREATE ${staged})
+endif()
