@@ -39,9 +39,9 @@ done
 # Every address that README.md and the pages show, with the result they give it, and each option they say is an address, is a row of tests/addresses.
 address='(-?[0-9A-Fa-f]{1,4}([-:.]+[0-9A-Fa-f]{1,4}){2,}:?|"?[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2}){5}"?|[0-9A-Fa-f]{12})'
 expect_equal "addresses not in tests/addresses" "" "$(for doc in README.md "${pages[@]}"; do
-  sed -E '/^\.TH /d; s/^\.[A-Z]+ "?([^"]*)"?/\1/; s/\\-/-/g; s/\\\(dq/"/g; s/\\&|\\f[BIPR]|`//g' "$doc" | tr -s '\n ' '  ' |
-    grep -oE "(^|[ (‘])$address( (sends|sendet|as|als|is the address|die Adresse) [0-9A-F]{2}(-[0-9A-F]{2}){5}| (refused|abgewiesen))?([^0-9A-Za-z]|$)|(options|Optionen): [^;]* (are read|werden als)"
-  done | sed -E '/^(options|Optionen): /{s/^[^ ]* //; s/ [a-z]+ [a-z]+$//; s/( ?, | and | und )/|refused\n/g; s/$/|refused/; b}; s/^[ (‘]//; s/[^0-9A-Za-z:"]$//; s/^(..) 05 04 37 f6 1a$/\1|six/; s/^"(.*)"/\1/
+  sed -E '/^\.TH /d; s/^\.[A-Z]+ "?([^"]*)"?/\1/; s/\\-/-/g; s/\\\(dq/"/g; s/\\\(..//g; s/\\&|\\f[BIPR]|`//g' "$doc" | tr -s '\n ' '  ' |
+    grep -oE "(^|[ (])$address( (sends|sendet|as|als|is the address|die Adresse) [0-9A-F]{2}(-[0-9A-F]{2}){5}| (refused|abgewiesen))?([^0-9A-Za-z]|$)|(options|Optionen): [^;]* (are read|werden als)"
+  done | sed -E '/^(options|Optionen): /{s/^[^ ]* //; s/ [a-z]+ [a-z]+$//; s/( ?, | and | und )/|refused\n/g; s/$/|refused/; b}; s/^[ (]//; s/[^0-9A-Za-z:"]$//; s/^(..) 05 04 37 f6 1a$/\1|six/; s/^"(.*)"/\1/
     s/ [a-zA-Z ]+ (..)-(..)-(..)-(..)-(..)-(..)$/|\1 \2 \3 \4 \5 \6/; s/ [a-z]+$/|refused/; /\|/!s/$/|*/; /^([0-9]{1,3}\.){3}[0-9]{1,3}[.:|]/d' | sort -u |
   grep -vxFf <(cd tests/addresses && { sed 's/|[0-9]*$/|refused/' incomplete.txt; sed 's/|.*/|six/' six_arguments.txt; cat one_argument.txt; } | sed 'p; s/|[^|]*$/|*/'))"
 # The port of every command and sentence about the datagram is the usage text's (port 9 is other programs').
@@ -49,7 +49,7 @@ expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTIN
   grep -oiE '(port ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
 # The README's uninstall line removes what its single-file install lines put in place.
 expect_equal "README.md's uninstall line" "$(sed -nE 's|^    sudo install .* -t ([^ ]+) (.*/)?([^ ]+)$|\1/\3|p' README.md
-  grep -oE '`man -l man/[^`]+`' README.md | sed -E "s|^.man -l |$(sed -nE 's|^    sudo cp -r man ([^ ]+)/$|\1|p' README.md)/|; s/.$//" | sort)" \
+  grep -oE 'man -l man/[^` ]+' README.md | sed -E "s|^man -l |$(sed -nE 's|^    sudo cp -r man ([^ ]+)/$|\1|p' README.md)/|" | sort)" \
   "$(grep -m 1 '^    sudo rm /usr/local/' README.md | xargs -n 1 | tail -n +3 | sort)"
 expect_equal "CONTRIBUTING.md: the tools' folders" 2 "$(grep -oF -e "$armel_busybox" \
   -e "$(WECKWERK_MUSL_ROOT='' tools/build-musl --dir x86_64-linux-gnu | sed 's/x86_64-linux-gnu$/<triplet>/')" CONTRIBUTING.md | sort -u | wc -l)"
