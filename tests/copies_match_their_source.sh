@@ -45,8 +45,8 @@ expect_equal "addresses not in tests/addresses" "" "$(for doc in README.md "${pa
     s/ [a-zA-Z ]+ (..)-(..)-(..)-(..)-(..)-(..)$/|\1 \2 \3 \4 \5 \6/; s/ [a-z]+$/|refused/; /\|/!s/$/|*/; /^([0-9]{1,3}\.){3}[0-9]{1,3}[.:|]/d' | sort -u |
   grep -vxFf <(cd tests/addresses && { sed 's/|[0-9]*$/|refused/' incomplete.txt; sed 's/|.*/|six/' six_arguments.txt; cat one_argument.txt; } | sed 'p; s/|[^|]*$/|*/'))"
 # The port of every command and sentence about the datagram is the usage text's (port 9 is other programs').
-expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md "${pages[@]}" | tr -s '\n ' '  ' |
-  grep -oiE '(port ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
+expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md packaging/changelog cmake/packaging.cmake "${pages[@]}" | tr -s '\n ' '  ' |
+  grep -oiE '(\bport ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
 # The README's uninstall line removes what its single-file install lines put in place.
 expect_equal "README.md's uninstall line" "$(sed -nE 's|^    sudo install .* -t ([^ ]+) (.*/)?([^ ]+)$|\1/\3|p' README.md
   grep -oE 'man -l man/[^` ]+' README.md | sed -E "s|^man -l |$(sed -nE 's|^    sudo cp -r man ([^ ]+)/$|\1|p' README.md)/|" | sort)" \
