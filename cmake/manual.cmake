@@ -1,17 +1,38 @@
-# The manual, weckwerk(1) in English and German, configured with the
-# version. Linux installs the man pages gzipped (cmake/packaging.cmake).
-# Windows has no man and none of Linux's files, commands and settings: its
-# manual is pages of its own (man/windows), made by mandoc into HTML pages
-# for a browser, weckwerk.html and weckwerk-de.html, which tools/release
-# puts beside weckwerk.exe.
+# The manual, weckwerk(1) in English and German, for Linux and for Windows:
+# four pages, each made from a file of its own (man/LANGUAGE/linux.1.in,
+# windows.1.in) into which the parts that the pages of one language share
+# are joined where it names them with ".so PART", so that each page stands
+# alone; then configured with the version and the pages' one date. Linux
+# installs its two (cmake/packaging.cmake). Windows has no man and none of
+# Linux's files, commands and settings: mandoc makes its two into HTML
+# pages for a browser, weckwerk.html and weckwerk-de.html, which
+# tools/release puts beside weckwerk.exe. All four are made on every
+# build, for the tests that compare them with the program.
+set(MANUAL_DATE 2026-12-08)
+# page in man/ of the build folder|its file in man/ of the source
+set(manual_sources weckwerk.1|en/linux.1.in de/weckwerk.1|de/linux.1.in
+  windows/weckwerk.1|en/windows.1.in windows/de/weckwerk.1|de/windows.1.in)
+foreach(row ${manual_sources})
+  string(REPLACE "|" ";" row ${row})
+  list(GET row 0 page)
+  list(GET row 1 source)
+  get_filename_component(folder man/${source} DIRECTORY)
+  file(READ man/${source} text)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS man/${source})
+  string(REGEX MATCHALL "\n\\.so [^\n]+" parts "${text}")
+  foreach(part ${parts})
+    string(REGEX REPLACE "^\n\\.so " "" part_file "${part}")
+    file(READ ${folder}/${part_file} part_text)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${folder}/${part_file})
+    string(REPLACE "${part}\n" "\n${part_text}" text "${text}")
+  endforeach()
+  file(CONFIGURE OUTPUT man/${page} CONTENT "${text}" @ONLY)
+endforeach()
 if(WIN32)
   set(man_pages windows/weckwerk.1 windows/de/weckwerk.1)
 else()
   set(man_pages weckwerk.1 de/weckwerk.1)
 endif()
-foreach(page ${man_pages})
-  configure_file(man/${page}.in man/${page} @ONLY)
-endforeach()
 
 if(WIN32)
   find_program(MANDOC mandoc)
