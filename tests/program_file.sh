@@ -3,7 +3,7 @@
 # Linux statically linked, for the right architecture and ABI, small enough
 # for a router's flash (48 KB stripped), and on MIPS without a single FPU
 # instruction, since routers' cores have no FPU; on Windows a console
-# program. The machine is read off the file's headers (readelf, objdump),
+# program with a version resource of WECKWERK_VERSION. The machine is read off the file's headers (readelf, objdump),
 # which name it the same in every release of binutils. Arguments: TARGET
 # PROGRAM OBJDUMP STRIP (TARGET: the target triplet; OBJDUMP and STRIP: the
 # build's, for the target).
@@ -38,6 +38,9 @@ if [[ $target == *-mingw32 ]]; then
     END { print format "|" magic "|" subsystem }')
   echo "$got"
   [[ $got == "$want" ]] || fail "want $want"
+  # The version resource that Explorer shows, its strings in UTF-16.
+  [[ $(strings -el "$program" | paste -sd' ') == *" FileVersion $WECKWERK_VERSION "*" ProductVersion $WECKWERK_VERSION "* ]] ||
+    fail "no version resource of $WECKWERK_VERSION"
   exit "$failed"
 fi
 
