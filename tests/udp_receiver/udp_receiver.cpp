@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     }
     if ((waits[0].revents & POLLIN) == 0) continue;
     unsigned char payload[2048];
-    char control[256];
+    alignas(cmsghdr) char control[256];
     sockaddr_in source{};
     iovec data{payload, sizeof payload};
     msghdr message{};
