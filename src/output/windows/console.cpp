@@ -8,9 +8,11 @@
 void SurviveMissingReader() {}
 
 // A console has a mode; a file, a pipe or NUL (a character device, which
-// _isatty takes for a terminal) has none.
+// _isatty takes for a terminal) has none. _get_osfhandle gives the handle as
+// an integer.
 bool IsTerminal(FILE* stream) {
   DWORD mode;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
 }
 
