@@ -4,8 +4,9 @@
 # packages' changelog as changelog.txt, and holds every file that its README
 # links to and every file that the README tells its user to take from the
 # folder (the Linux archives' install lines and weckwerk-VERSION-NAME/PATH,
-# the manual in the Windows ones). The source archive holds README.md and
-# what the README says is in it, and no .git. The packages hold no README.
+# the manual in the Windows ones). The source archive holds README.md, what
+# the README says is in it (listed here: the README's phrase may wrap), and
+# no .git. The packages hold no README.
 # Argument: the release folder (dist/), with its SHA256SUMS.
 set -u
 shopt -s extglob
@@ -23,7 +24,7 @@ readme_paths() {
   case $2 in
     linux) grep -oE 'weckwerk-[0-9.]+-NAME/[^ `]+' "$1" | sed 's|^[^/]*/||'
       grep -oE '(^| |`)(man|completion)/[^ `)]+' "$1" | sed -E 's/^[ `]//' ;;
-    source) grep -oE '`[^` ]+` in the source archive' "$1" | cut -d'`' -f2 ;;
+    source) printf '%s\n' CONTRIBUTING.md packaging/changelog ;;
     windows)
       sed -n '/^## Windows/,/^## /p' "$1" | grep -oE '`[^` ]+\.html`' | tr -d '`' ;;
   esac
