@@ -18,28 +18,19 @@
 
 namespace {
 
-void Record(const char* call) {
-  char path[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableA("WECKWERK_WSOCK32_CALLS", path, sizeof path);
-  if (length == 0 || length >= sizeof path) return;
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written;
-  WriteFile(file, call, lstrlenA(call), &written, nullptr);
-  WriteFile(file, "\n", 1, &written, nullptr);
-  CloseHandle(file);
+void Record(const char* line) {
+  const char* path = std::getenv("WECKWERK_WSOCK32_CALLS");
+  std::FILE* file = path != nullptr ? std::fopen(path, "ab") : nullptr;
+  if (file != nullptr) std::fprintf(file, "%s\n", line);
+  if (file != nullptr) std::fclose(file);
 }
 
 // The error that WECKWERK_WSOCK32_FAILS gives the call, also made the last
 // error; 0 where it names another call.
 int Failure(const char* call) {
-  char failure[64];
-  const DWORD length = GetEnvironmentVariableA("WECKWERK_WSOCK32_FAILS", failure, sizeof failure);
+  const char* failure = std::getenv("WECKWERK_WSOCK32_FAILS");
   const std::size_t name = std::strlen(call);
-  if (length == 0 || length >= sizeof failure || std::strncmp(failure, call, name) != 0 ||
-      failure[name] != ' ')
-    return 0;
+  if (failure == nullptr || std::strncmp(failure, call, name) != 0 || failure[name] != ' ') return 0;
   const int error = static_cast<int>(std::strtol(failure + name + 1, nullptr, 10));
   SetLastError(error);
   return error;

@@ -2,7 +2,7 @@
 # The wake-up datagram on a private test network, and each failed sockets
 # call with its report, exit code and teardown.
 # Words: receive ROUTE ARGS... (ROUTE as peer_network_up takes it) |
-# no-route | failures | winsock-failures | no-reader |
+# no-route | failures | no-reader |
 # readme README | readme-route README | readme-router README
 . "$(dirname "$0")/lib.sh"
 example=(00 05 04 37 F6 1A)
@@ -139,7 +139,7 @@ no-route)
   run 00 05 04 37 f6 1a
   expect_run "separate streams" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
   ;;
-failures | winsock-failures)
+failures)
   # A failed call: its report, the exit code, and what the run released (the
   # calls that release, sorted: their order is the unit tests' to check); on
   # Windows, also the version of Windows Sockets asked for. The platform|the
