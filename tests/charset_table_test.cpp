@@ -52,7 +52,8 @@ TEST(CharsetTable, SpellsUmlautUAsIconvDoesInEveryLocaleCharset) {
   const std::string folder = "/usr/share/i18n/";
   std::ifstream supported(folder + "SUPPORTED");
   DIR* charmaps = opendir((folder + "charmaps").c_str());
-  if (!supported || charmaps == nullptr) GTEST_SKIP() << "no glibc charmaps in " << folder << " (Debian: locales)";
+  if (!supported || charmaps == nullptr)
+    GTEST_SKIP() << "no glibc charmaps in " << folder << " (Debian: locales)";
   std::set<std::string> names;
   for (std::size_t i = 0; i < kUmlautUByCharsetRows; ++i) {
     std::istringstream row(kUmlautUByCharset[i].charsets);
