@@ -8,30 +8,24 @@
 example=(00 05 04 37 F6 1A)
 expected_payload=$(printf ' FF%.0s' 1 2 3 4 5 6; for _ in {1..16}; do printf ' %s' "${example[@]}"; done)
 
-# winsock_run FAILURE ARGS...: runs a copy of the program in a folder of its
-# own, beside the stand-in WSOCK32.DLL ($WSOCK32_STAND_IN), which Wine loads
-# in place of its own, which fails the call that FAILURE names ("CALL ERROR")
-# and which writes down each call made to it, one a line, into
-# $scratch/calls.
-winsock_run() {
-  local folder=$scratch/stand-in program=("${program[@]}")
-  if ! mkdir "$folder" || ! cp "${program[-1]}" "${WSOCK32_STAND_IN:?the build sets it}" "$folder/"; then
-    echo "FAIL: cannot copy the program and the stand-in" >&2
-    exit 1
+# failing_run FAILURE RUN_ARGUMENTS...: runs the program with the call that
+# FAILURE names failed, and writes its sockets calls into $scratch/calls, one
+# a line. On POSIX, FAILURE is strace's injection; on Windows ("CALL ERROR")
+# the stand-in WSOCK32.DLL's ($WSOCK32_STAND_IN), put beside a copy of the
+# program, where Wine loads it in place of its own.
+failing_run() {
+  local program=("${program[@]}") folder=$scratch/stand-in
+  rm -rf "$scratch/calls" "$folder"
+  if ! $windows; then
+    program=("${strace[@]}" -qq -o "$scratch/calls" -e "trace=socket,setsockopt,bind,sendto,close" -e "inject=$1" "${program[@]}")
+    run "${@:2}"
+    return
   fi
+  { mkdir "$folder" && cp "${program[-1]}" "${WSOCK32_STAND_IN:?the build sets it}" "$folder/"; } ||
+    { echo "FAIL: cannot copy the program and the stand-in" >&2; exit 1; }
   program[-1]=$folder/${program[-1]##*/}
-  rm -f "$scratch/calls"
   WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}wsock32=n" WECKWERK_WSOCK32_CALLS="Z:$scratch/calls" \
     WECKWERK_WSOCK32_FAILS=$1 run "${@:2}"
-  rm -r "$folder"
-}
-
-# strace_run INJECTION RUN_ARGUMENTS...: run under strace, which fails a
-# call as INJECTION says and writes the sockets calls into
-# $scratch/calls.
-strace_run() {
-  local program=("${strace[@]}" -qq -o "$scratch/calls" -e "trace=socket,setsockopt,bind,sendto,close" -e "inject=$1" "${program[@]}")
-  run "${@:2}"
 }
 
 . "$(dirname "$0")/peer_network.sh"
@@ -140,16 +134,15 @@ no-route)
   expect_run "separate streams" "$banner$(echo_line "${example[@]}")" "$no_route_report" 1
   ;;
 failures)
-  # A failed call: its report, the exit code, and what the run released (the
-  # calls that release, sorted: their order is the unit tests' to check); on
-  # Windows, also the version of Windows Sockets asked for. The platform|the
-  # failure (strace's injection; on Windows the stand-in's)|standard input
-  # (as run's --stdin)|the report: call, routine, error|the calls that
-  # released.
+  # A failed call: its report, the exit code, what the run released (sorted:
+  # the order is the unit tests' to check), and on Windows the version of
+  # Windows Sockets asked for. The platform|the failure (as failing_run takes
+  # it)|standard input (as run's --stdin)|the report: call, routine,
+  # error|the calls that released.
   $windows || command -v strace >/dev/null || skip "strace is missing"
   while IFS='|' read -r platform failure stdin report released; do
     [[ $platform == "${WECKWERK_PLATFORM:-posix}" ]] || continue
-    if $windows; then winsock_run "$failure" 00-05-04-37-f6-1a; else strace_run "$failure" --stdin "$stdin" 00-05-04-37-f6-1a; fi
+    failing_run "$failure" --stdin "$stdin" 00-05-04-37-f6-1a
     ! $windows || expect_equal "$failure: the version asked for" "WSAStartup 1.1" "$(grep -m1 WSAStartup "$scratch/calls")"
     read -r call routine error <<<"$report"
     expect_run "$failure, stdin $stdin" "$banner$(echo_line "${example[@]}")" \
