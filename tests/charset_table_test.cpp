@@ -21,7 +21,7 @@ namespace {
 // takes it (src/output/posix/console.cpp), in hex; "NONE" where it cannot.
 std::string IconvUmlautU(const std::string& charset) {
   iconv_t converter = iconv_open(charset.c_str(), "UTF-8");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return "NONE";
+  if (reinterpret_cast<std::intptr_t>(converter) == -1) return "NONE";
   char utf8[] = "\xC3\xBC";
   char spelling[32];
   char* in = utf8;
