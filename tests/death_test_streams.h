@@ -2,7 +2,6 @@
 #define WECKWERK_TESTS_DEATH_TEST_STREAMS_H
 
 #include <cstdio>
-#include <cstdlib>
 
 #ifdef _WIN32
 #include <io.h>
@@ -20,17 +19,6 @@ inline void ShowStdoutInOrder() {
 #else
   dup2(fileno(stderr), fileno(stdout));
 #endif
-}
-
-// For death tests that look only at the error stream: standard output goes
-// nowhere.
-inline void DiscardStdout() {
-#ifdef _WIN32
-  const char* const nowhere = "NUL";
-#else
-  const char* const nowhere = "/dev/null";
-#endif
-  if (std::freopen(nowhere, "w", stdout) == nullptr) std::abort();
 }
 
 #endif

@@ -6,8 +6,8 @@
 # and every file that the README tells its user to take from the folder
 # (the Linux archives' install lines and weckwerk-VERSION-NAME/PATH, the
 # manual in the Windows ones). A Windows zip's text files have CRLF line
-# ends. The source archive holds README.md and what the README says is in
-# it, and no .git. The packages hold no README.
+# ends. The source archive holds README.md, what the README says is in it
+# (listed here: the README's phrase may wrap), and no .git. The packages hold no README.
 # Argument: the release folder (dist/), with its SHA256SUMS.
 set -u
 shopt -s extglob
@@ -25,7 +25,7 @@ readme_paths() {
   case $2 in
     linux) grep -oE 'weckwerk-[0-9.]+-NAME/[^ `]+' "$1" | sed 's|^[^/]*/||'
       grep -oE '(^| |`)(man|completion)/[^ `)]+' "$1" | sed -E 's/^[ `]//' ;;
-    source) grep -oE '`[^` ]+` in the source archive' "$1" | cut -d'`' -f2 ;;
+    source) printf '%s\n' CONTRIBUTING.md CHANGELOG.md ;;
     windows) grep -oE '[a-z-]+\.html' "$1" ;;
   esac
 }

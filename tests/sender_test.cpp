@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "cli/weckwerk.h"
 #include "death_test_streams.h"
 #include "fake_sockets.h"
 #include "output/messages.h"
@@ -39,13 +38,6 @@ std::string Report(const char* call, const char* routine, int error) {
   char report[256];
   std::snprintf(report, sizeof report, kCallFailedReport, call, routine, error);
   return report;
-}
-
-int WakeExampleAddress() {
-  char name[] = "weckwerk";
-  char address[] = "00-05-04-37-f6-1a";
-  char* argv[] = {name, address, nullptr};
-  return WeckwerkMain(2, argv);
 }
 
 void Send() {
@@ -84,51 +76,17 @@ TEST(Sender, FailedCallIsReportedThenWhatWasAcquiredIsReleased) {
   }
 }
 
+// A second cleanup releases nothing again.
 TEST(Sender, SentDatagramIsFollowedByTeardownThenTheCompletionText) {
   fakeFailingCall = "";
   EXPECT_EXIT(
       {
         ShowStdoutInOrder();
         Send();
+        DoCleanup();
         std::exit(0);
       },
       ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown + kSentText));
-}
-
-TEST(Sender, WeckwerkMainStartsTheLibraryBeforeOpeningTheSocket) {
-  fakeFailingCall = "";
-  EXPECT_EXIT(
-      {
-        DiscardStdout();
-        std::exit(WakeExampleAddress());
-      },
-      ExitedWithCode(0), Eq(RoadTo(5) + kFullTeardown));
-}
-
-// The output without the fake's line for WSAStartup, which Wine's C library
-// writes at once and glibc's at exit, with the rest of the error stream.
-std::string WithoutStartupLine(std::string output) {
-  const std::size_t at = output.find(kRoad[0]);
-  if (at != std::string::npos) output.erase(at, kRoad[0].size());
-  return output;
-}
-
-// The echo is written before the library starts, so that a failed start
-// still shows the address; nothing was started, so nothing is cleaned up.
-TEST(Sender, WeckwerkMainEchoesTheAddressBeforeAFailedStartup) {
-  fakeFailingCall = "WSAStartup";
-  fakeError = 10091;
-  const std::string echo = std::string(kEchoHead) + "00-05-04-37-F6-1A-" + kEchoTail;
-  const auto startupOnceThenEchoThenReport = ::testing::AllOf(
-      ::testing::HasSubstr(kRoad[0]),
-      ::testing::ResultOf(WithoutStartupLine, Eq(std::string(kBannerLine1) + kBannerLine2 + echo +
-                                                 Report("WSAStartup", "DoStartup", 10091))));
-  EXPECT_EXIT(
-      {
-        ShowStdoutInOrder();
-        std::exit(WakeExampleAddress());
-      },
-      ExitedWithCode(1), startupOnceThenEchoThenReport);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ std::string UmlautUWith(Elsewhere elsewhere) {
   std::fflush(stream);
   const int console = _dup(_fileno(stream));
   _dup2(target, _fileno(stream));
-  const std::string spelling = UmlautU();
+  std::string spelling = UmlautU();
   _dup2(console, _fileno(stream));
   _close(console);
   _close(target);

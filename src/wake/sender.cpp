@@ -71,5 +71,7 @@ void DoCallFailed(const char* routine, const char* call, int32_t error) {
 
 void DoCleanup() {
   if (udpSocket != INVALID_SOCKET) sockets::closesocket(udpSocket);
+  udpSocket = INVALID_SOCKET;
   if (winsockStarted == 1) sockets::WSACleanup();
+  winsockStarted = 0;
 }

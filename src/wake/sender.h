@@ -23,7 +23,8 @@ void DoUdpClient(uint16_t port);
 // acquired and ends the process with kExitNetworkFailure.
 [[noreturn]] void DoCallFailed(const char* routine, const char* call, int32_t error);
 
-// Closes the socket, then shuts the library down, each only if acquired.
+// Closes the socket, then shuts the library down, each only if acquired
+// and not yet released: a second call does nothing.
 void DoCleanup();
 
 #endif

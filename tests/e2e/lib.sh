@@ -1,11 +1,6 @@
 # shellcheck shell=bash
-# Helpers of the end-to-end tests. A test script takes its own words first,
-# then "--", then the command that runs the program (an emulator first where
-# the build has one). The build sets WECKWERK_VERSION, WECKWERK_PLATFORM
-# (whose rules apply: posix or windows) and WECKWERK_PROCESSOR. The script
-# runs in the sandbox of tests/helpers.sh: every run of the program happens
-# in its network namespace, which has no route until peer_network_up (in
-# peer_network.sh) adds one.
+# Helpers of the end-to-end tests: what sourcing this file does, the
+# arguments and the variables a script reads are in tests/README.md.
 set -u
 : "${WECKWERK_VERSION:?the build sets it}"
 . "$(dirname "${BASH_SOURCE[0]}")/../helpers.sh"
@@ -86,33 +81,26 @@ start_with_streams() {
   esac
 }
 
-# run [--streams joined|no-reader] [--stdin closed] [--tracer COMMAND... --]
-# ARGS...: runs the program with ARGS and sets $code to its exit code. Each
-# run starts from the defaults: standard output to $scratch/out, the error
-# stream to $scratch/err ("joined": both to $scratch/out; "no-reader":
-# standard output into a pipe whose reader has gone), standard input from
-# /dev/null ("closed": closed, so the program's first new descriptor is 0),
-# nothing in front of the program (COMMAND, such as strace ...).
+# run [--streams joined|no-reader] [--stdin closed] ARGS...: runs $program
+# with ARGS and sets $code to its exit code. Each run starts from the
+# defaults: standard output to $scratch/out, the error stream to
+# $scratch/err ("joined": both to $scratch/out; "no-reader": standard output
+# into a pipe whose reader has gone), standard input from /dev/null
+# ("closed": closed, so the program's first new descriptor is 0). A tracer
+# goes in front of the program in a local copy of $program.
 run() {
-  local streams=separate stdin=null tracer=() command reader writer attempt
-  while :; do
-    case ${1-} in
-      --streams) streams=$2 ;;
-      --stdin) stdin=$2 ;;
-      --tracer) while [[ $2 != -- ]]; do tracer+=("$2") && shift; done ;;
-      *) break ;;
-    esac
-    shift 2
-  done
-  command=("${tracer[@]}" "${program[@]}" "$@")
+  local streams=separate stdin=null command reader writer attempt
+  if [[ ${1-} == --streams ]]; then streams=$2 && shift 2; fi
+  if [[ ${1-} == --stdin ]]; then stdin=$2 && shift 2; fi
+  command=("${program[@]}" "$@")
   for attempt in 1 2; do
     if [[ $stdin == closed ]]; then start_with_streams "$streams" <&-; else start_with_streams "$streams" </dev/null; fi
     code=$?
     [[ $streams != no-reader ]] || exec {writer}>&-
-    # Once in some thousands of runs, Wine's loader fails to load the program
-    # at all and hands it to start.exe, which fails too and says so: the
-    # program never ran. That launch alone is made once more, with a note.
-    if ! $windows || ! grep -q 'ShellExecuteEx failed' "$scratch/out"; then break; fi
+    # Once in some thousands of runs, Wine's loader fails to start the
+    # program at all, which then writes no banner. That launch alone is made
+    # once more, with a note.
+    if ! $windows || [[ $streams == no-reader || $(tr -d '\r' <"$scratch/out") == *"${banner%%Version*}"* ]]; then break; fi
     echo "note: Wine did not start the program (attempt $attempt): $(tr -d '\r' <"$scratch/out")" >&2
   done
 }
@@ -120,7 +108,7 @@ run() {
 # The platform's error numbers; texts.sh has those of a send without a route.
 # shellcheck disable=SC2034 # for the scripts that source this file
 case ${WECKWERK_PLATFORM:-posix}/${WECKWERK_PROCESSOR:-} in
-  windows/*) ENETUNREACH=$wsaenetunreach ;;
+  windows/*) ENETUNREACH=$wsaenetunreach EADDRINUSE=10048 ;;
   posix/mips*) ENETUNREACH=$enetunreach_mips EADDRINUSE=125 ;;
   *) ENETUNREACH=$enetunreach EADDRINUSE=98 ;;
 esac

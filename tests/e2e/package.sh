@@ -87,8 +87,8 @@ expect_equal "rpm -qlp" \
 rpm_root=$scratch/rpm-root
 rpm_at_root=(rpm --root "$rpm_root" --dbpath /var/lib/rpm --nodeps)
 # Debian's rpm before 4.19.1.1 warns at every install unless given
-# --force-debian, which later ones neither need nor take: its help tells.
-! rpm --help | grep -qw -e --force-debian || rpm_at_root+=(--force-debian)
+# --force-debian, which later ones neither need nor take: its exit code tells.
+! rpm --force-debian --version >/dev/null 2>&1 || rpm_at_root+=(--force-debian)
 "${rpm_at_root[@]}" --ignorearch -i "$rpm_file" || fail "rpm --root: the RPM package does not install"
 "${rpm_at_root[@]}" -V weckwerk || fail "rpm --root: the installed files differ from the RPM package's"
 

@@ -15,14 +15,9 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
+  const long port = argc == 3 ? std::strtol(argv[1], nullptr, 10) : 0;
+  if (port <= 0 || port > 65535) {
     std::fprintf(stderr, "usage: udp_receiver PORT READY_FILE\n");
-    return 2;
-  }
-  char* end = nullptr;
-  const long port = std::strtol(argv[1], &end, 10);
-  if (*end != '\0' || port <= 0 || port > 65535) {
-    std::fprintf(stderr, "udp_receiver: bad port %s\n", argv[1]);
     return 2;
   }
   const int listener = socket(AF_INET, SOCK_DGRAM, 0);
@@ -52,7 +47,7 @@ int main(int argc, char** argv) {
     }
     if ((waits[0].revents & POLLIN) == 0) continue;
     unsigned char payload[2048];
-    char control[256];
+    alignas(cmsghdr) char control[256];
     sockaddr_in source{};
     iovec data{payload, sizeof payload};
     msghdr message{};

@@ -7,13 +7,18 @@
 // Windows has no signal for it: the write just fails.
 void SurviveMissingReader() {}
 
-bool IsTerminal(FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+// A console has a mode; a file, a pipe or NUL (a character device, which
+// _isatty takes for a terminal) has none. _get_osfhandle gives the handle as
+// an integer.
+bool IsTerminal(FILE* stream) {
+  DWORD mode;
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
+  return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
+}
 
 const char* UmlautU() {
-  DWORD mode;
-  const HANDLE output = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
   // A file or a pipe: the ü of the DOS code pages 437 and 850.
-  if (!GetConsoleMode(output, &mode)) return "\x81";
+  if (!IsTerminal(stdout)) return "\x81";
   const UINT codePage = GetConsoleOutputCP();
   // UTF-8 holds every character, and Windows takes no best-fit flag for it.
   const bool utf8 = codePage == CP_UTF8;
