@@ -2,13 +2,16 @@
 # four pages, each made from a file of its own (man/LANGUAGE/linux.1.in,
 # windows.1.in) into which the parts that the pages of one language share
 # are joined where it names them with ".so PART", so that each page stands
-# alone; then configured with the version and the pages' one date. Linux
+# alone; then configured with the version and the date of its entry in
+# CHANGELOG.md. Linux
 # installs its two (cmake/packaging.cmake). Windows has no man and none of
 # Linux's files, commands and settings: mandoc makes its two into HTML
 # pages for a browser, weckwerk.html and weckwerk-de.html, which
 # tools/release puts beside weckwerk.exe. All four are made on every
 # build, for the tests that compare them with the program.
-set(MANUAL_DATE 2026-12-08)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
+file(STRINGS CHANGELOG.md newest_entry REGEX "^## " LIMIT_COUNT 1)
+string(REGEX MATCH "[0-9]+-[0-9]+-[0-9]+" MANUAL_DATE "${newest_entry}")
 # page in man/ of the build folder|its file in man/ of the source
 set(manual_sources weckwerk.1|en/linux.1.in de/weckwerk.1|de/linux.1.in
   windows/weckwerk.1|en/windows.1.in windows/de/weckwerk.1|de/windows.1.in)
