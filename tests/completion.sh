@@ -19,7 +19,6 @@ set -u
 export LC_ALL=C
 bash_completion=$(realpath "$1") zsh_completion=$(realpath "$2") fish_completion=$(realpath "$3")
 program=$(realpath "$4") readme=$(realpath "$5")
-: "${WECKWERK_VERSION:?the build sets it}"
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
@@ -135,14 +134,12 @@ ZSH
 # trailing blanks aside; zsh's TAB after one that listed starts its menu,
 # which inserts the first candidate.
 expect_table() {
-  local line want want_tab want_zsh_tab got tab candidate listed lines=() zsh_offers=() zsh_tabs=()
-  local rows
+  local line want want_tab want_zsh_tab got tab candidate listed rows lines=() zsh_offers=() zsh_tabs=() i=0
   rows=$(cat)
   while IFS='|' read -r line _; do lines+=("$line"); done <<<"$rows"
   while IFS='|' read -r got tab; do zsh_offers+=("$got") zsh_tabs+=("$tab"); done < <(
     printf '%s\n' "${lines[@]}" | HOME=$scratch timeout 60 zsh -f -c "$zsh_driver" zsh "$(dirname "$zsh_completion")")
   ((${#zsh_offers[@]} == ${#lines[@]})) || fail "zsh answered ${#zsh_offers[@]} of ${#lines[@]} lines ($1)"
-  local i=0
   while IFS='|' read -r line want want_tab want_zsh_tab; do
     got=$(bash_offers "$line" 2>"$scratch/err" | sort -t= -k1,1 | paste -sd' ')
     expect_equal "bash: '$line' offers ($1)" "${want//=+([^ ])/}" "$got"

@@ -115,11 +115,4 @@ TEST(SixArgumentForm, EachArgumentGivesOneByteOrLeavesItAsItWas) {
   }
 }
 
-TEST(SixArgumentForm, UnreadableBytesStayZero) {
-  std::memset(MacAddress, 0, sizeof MacAddress);
-  const char* const args[kMacAddressLength] = {"-1", "zz", "05", "04", "37", "1a"};
-  ReadSixArgumentForm(args);
-  EXPECT_EQ(Address(), "FF 00 05 04 37 1A");
-}
-
 }  // namespace

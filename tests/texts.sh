@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # The program's texts, as src/output/messages.h writes them: written here
-# once for every shell test and for .ci/run. Needs WECKWERK_VERSION.
+# once for every shell test and for .ci/run.
 # shellcheck disable=SC2034 # the variables are for the files that source this one
+: "${WECKWERK_VERSION:?the build sets it}"
 banner=$'\nWeckwerk Personal Edition\nVersion '$WECKWERK_VERSION$' - (c) 2026 Weckwerk-Projekt\n\n'
 usage=$'Aufruf:    Weckwerk <MAC-Adresse>\nBeispiele: Weckwerk 00-05-04-37-f6-1a\n           Weckwerk 00:05:04:37:f6:1a\n\n'
 format_error=$'FEHLER:    MAC Adresse in Hex und mit Bindestrichen od. Doppelpunkten angeben.\n\n'

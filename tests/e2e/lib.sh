@@ -2,7 +2,6 @@
 # Helpers of the end-to-end tests: what sourcing this file does, the
 # arguments and the variables a script reads are in tests/README.md.
 set -u
-: "${WECKWERK_VERSION:?the build sets it}"
 . "$(dirname "${BASH_SOURCE[0]}")/../helpers.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"

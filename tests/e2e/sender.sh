@@ -125,9 +125,8 @@ README's|from 198.51.100.1 to 255.255.255.255:2304, 102 bytes:|
 TABLE
   ;;
 no-route)
-  echo_then_report="$banner$(echo_line "${example[@]}")$no_route_report"
   run --streams joined 00-05-04-37-f6-1a
-  text_file want.both "$echo_then_report"
+  text_file want.both "$banner$(echo_line "${example[@]}")$no_route_report"
   expect_file "both streams in one file" "$scratch/want.both" "$scratch/out"
   expect_equal "both streams in one file: exit code" 1 "$code"
   run 00 05 04 37 f6 1a

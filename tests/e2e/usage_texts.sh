@@ -7,11 +7,8 @@
 
 # LOCALE UMLAUT: how the notice spells ü there. Into a file Windows writes
 # the program's own byte whatever the locale.
-if $windows; then
-  locales=("C.UTF-8 "$'\x81' "C "$'\x81')
-else
-  locales=("C.UTF-8 "$'\xc3\xbc' "C ue")
-fi
+locales=("C.UTF-8 "$'\xc3\xbc' "C ue")
+! $windows || locales=("C.UTF-8 "$'\x81' "C "$'\x81')
 
 wrong_counts=(
   ""
