@@ -7,7 +7,7 @@ set -u -o pipefail
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 pages=("$2"/man/weckwerk.1 "$2"/man/*/weckwerk.1 "$2"/man/windows/*/weckwerk.1)
-cd "$1" && . tools/paths.sh || exit 1
+cd "$1" && . tools/paths.sh && . tools/readme-command.sh || exit 1
 version=$WECKWERK_VERSION
 expect_equal "versions other than $version" "" "$(grep -noE '([Ww]eckwerk[-_ ]|Version )[0-9]+\.[0-9.]*[0-9]' README.md \
   CONTRIBUTING.md man/*/*.in packaging/*.in | awk -F'[-_ ]' -v v="$version" '$NF != v')"
@@ -18,7 +18,7 @@ expect_equal "tests/program_file.sh's machines" "$(awk '{print $3}' <<<"$archive
 expect_equal "tools/install-deps' musl_targets" "$(awk '$2 !~ /^windows/ {print $3}' <<<"$archives" | sort)" \
   "$(sed -n '/^musl_targets=(/,/^)/{/[()]/!p}' tools/install-deps | xargs -n1 | sort)"
 expect_equal "README.md's apt-get line" "$(sed -n '/^default=(/,/^)/{/[()]/!p}' tools/install-deps | sed 's/#.*//' | xargs)" \
-  "$(sed -n 's/^    sudo apt-get install //p' README.md)"
+  "$(readme_command README.md 'apt-get install ' | sed 's/^apt-get install //')"
 expect_equal "README.md's table of archives" "$(awk '$2 !~ /^windows/ {print $2}' <<<"$archives" | sort)" \
   "$(awk -F'|' '/^\| `/ {print $(NF-1)}' README.md | grep -oE "\`linux-[^\`]+\`" | tr -d '`' | sort)"
 expect_equal "CONTRIBUTING.md's table of presets" "$(awk -v v="$version" '{print $1, "weckwerk-" v "-" $2 ($2 ~ /^windows/ ? ".zip" : ".tar.gz")}' <<<"$archives" | sort)" \

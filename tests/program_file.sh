@@ -3,8 +3,9 @@
 # Linux statically linked, for the right architecture and ABI, small enough
 # for a router's flash (48 KB stripped), and on MIPS without a single FPU
 # instruction, since routers' cores have no FPU; on Windows a console
-# program with a version resource of WECKWERK_VERSION. The machine is read off the file's headers (readelf, objdump),
-# which name it the same in every release of binutils. Arguments: TARGET
+# program with a version resource of WECKWERK_VERSION. The machine is read
+# off the file's headers (readelf, objdump), which name it the same in every
+# release of binutils. Arguments: TARGET
 # PROGRAM OBJDUMP STRIP (TARGET: the target triplet; OBJDUMP and STRIP: the
 # build's, for the target).
 set -u
