@@ -195,16 +195,12 @@ unshare -n "$program" "$(getent ethers nas | cut -d' ' -f1)" >"$scratch/out" 2>/
 expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit code" \
   "$banner$(echo_line 00 11 32 0A 0B 0C)|1" "$(<"$scratch/out")|$code"
 
-# The README's command wake on a router, saved by the README's lines and run,
-# with busybox's shell and tools alone, over a router's DHCP tables
-# (tests/openwrt): the static leases of /etc/config/dhcp first, then
-# dnsmasq's /tmp/dhcp.leases, the name matched whole. A name found nowhere is
-# said on the error stream, and the program does not run. It runs in a
-# router's root of its own in $scratch, which has the machine's /usr under a
-# layer that takes the saved command (and /proc, for a sanitizer build's
-# program).
-# The lines from the one that saves wake to the one that makes it executable,
-# without their indent.
+# The README's command wake, saved by its lines (from cat to chmod, without
+# their indent) in a router's root of its own and run with busybox's shell and
+# tools alone over a router's DHCP tables (tests/openwrt): the static leases
+# first, then dnsmasq's, the name matched whole; a name found nowhere is said on
+# the error stream, and the program does not run. The root has the machine's
+# /usr under a layer that takes wake (and /proc, for a sanitizer build's program).
 saving_lines=$(awk '/^ *cat >\/usr\/bin\/wake <</ { indent = index($0, "cat") } indent { print substr($0, indent) }
   indent && /^ *chmod \+x \/usr\/bin\/wake$/ { exit }' "$readme")
 [[ $saving_lines == *chmod* ]] || fail "the README has no lines that save wake on a router"
