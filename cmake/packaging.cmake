@@ -167,4 +167,8 @@ set(CPACK_WECKWERK_ZSH_COMPLETION_DIR ${WECKWERK_ZSH_COMPLETION_DIR})
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package-staging.cmake)
 # CPack has stripped the program already, with the target's own strip.
 set(CPACK_RPM_SPEC_INSTALL_POST /bin/true)
+# CPack installs the one component by its name, so its run writes
+# install_manifest_Unspecified.txt: install_manifest.txt stays the record of
+# `cmake --install build`, which the README's uninstall line reads.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 include(CPack)

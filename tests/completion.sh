@@ -11,8 +11,8 @@
 # Where TAB offers names, the README's fallback without a completion,
 # weckwerk "$(getent ethers NAME | cut -d' ' -f1)", gives the program the
 # address of a line written with colons.
-# On a router, the README's line that wakes a host by its name in the
-# router's DHCP tables gives the program that host's address.
+# On a router, the README's command wake, saved by its lines, gives the
+# program the address of a host named in the router's DHCP tables.
 # Arguments: the bash, zsh and fish completion files, the program and the
 # README.
 set -u
@@ -195,35 +195,35 @@ unshare -n "$program" "$(getent ethers nas | cut -d' ' -f1)" >"$scratch/out" 2>/
 expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit code" \
   "$banner$(echo_line 00 11 32 0A 0B 0C)|1" "$(<"$scratch/out")|$code"
 
-# The README's wake by name on a router, run by busybox's shell with busybox's
-# tools alone, over a router's DHCP tables (tests/openwrt): the static leases
-# of /etc/config/dhcp first, then dnsmasq's /tmp/dhcp.leases, the name
-# matched whole. A name found nowhere is said on the error stream, and the
-# program does not run. The line runs in a router's root of its own in
-# $scratch, which has the machine's /usr (and /proc, for a sanitizer build's
-# program).
-# shellcheck disable=SC2016 # the README's line, $( and all
-router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
-[[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
+# The README's command wake, saved by its lines (from cat to chmod, without
+# their indent) in a router's root of its own and run with busybox's shell and
+# tools alone over a router's DHCP tables (tests/openwrt): the static leases
+# first, then dnsmasq's, the name matched whole; a name found nowhere is said on
+# the error stream, and the program does not run. The root has the machine's
+# /usr under a layer that takes wake (and /proc, for a sanitizer build's program).
+saving_lines=$(awk '/^ *cat >\/usr\/bin\/wake <</ { indent = index($0, "cat") } indent { print substr($0, indent) }
+  indent && /^ *chmod \+x \/usr\/bin\/wake$/ { exit }' "$readme")
+[[ $saving_lines == *chmod* ]] || fail "the README has no lines that save wake on a router"
 router=$scratch/router
 # shellcheck disable=SC2015 # the last part ends the script
-mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} && ln -s usr/lib usr/lib64 "$router" &&
-  mount --bind /usr "$router/usr" && mount -t proc proc "$router/proc" &&
+mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} "$scratch"/usr-{upper,work} && ln -s usr/lib usr/lib64 "$router" &&
+  mount -t overlay overlay -o "lowerdir=/usr,upperdir=$scratch/usr-upper,workdir=$scratch/usr-work" "$router/usr" &&
+  mount -t proc proc "$router/proc" &&
   cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
-  busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" ||
-  { echo "FAIL: cannot lay out the router's tables" >&2; exit 1; }
+  busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" &&
+  chroot "$router" /usr/bin/env PATH=/bin sh -c "$saving_lines" ||
+  { echo "FAIL: cannot lay out the router's tables and save wake" >&2; exit 1; }
 notices ue
 # name|the address the program is given, as its echo shows it
 while IFS='|' read -r name address; do
   code=0
-  unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
-    >"$scratch/out" 2>"$scratch/err" || code=$?
+  unshare -n chroot "$router" /usr/bin/env PATH=/bin:/usr/bin wake "$name" >"$scratch/out" 2>"$scratch/err" || code=$?
   read -ra bytes <<<"$address"
   got="$(<"$scratch/out")|$code"
   if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else
     want="$name: no such host in the DHCP tables||1" got="$(<"$scratch/err")|$got"
   fi
-  expect_equal "the README's router line for $name: [error|]output|exit code" "$want" "$got"
+  expect_equal "the README's wake $name: [error|]output|exit code" "$want" "$got"
 done <<'TABLE'
 nas|00 11 32 0A 0B 0C
 nas2|00 11 32 0A 0B 0D
