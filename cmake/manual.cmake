@@ -201,3 +201,34 @@ if(WIN32)
 else()
   set(man_pages weckwerk.1 de/weckwerk.1)
 endif()
+
+if(WIN32)
+  find_program(MANDOC mandoc)
+endif()
+# The release's Windows programs are cross-built, and their zips must hold
+# the manual; a build on Windows itself goes without it where mandoc is
+# missing.
+if(WIN32 AND NOT MANDOC AND CMAKE_CROSSCOMPILING)
+  message(FATAL_ERROR "mandoc is missing, so the manual cannot be made as HTML: run tools/install-deps --all (Debian package mandoc)")
+elseif(WIN32 AND NOT MANDOC)
+  message(STATUS "mandoc is missing: this build makes no HTML manual")
+elseif(WIN32)
+  # Each page's HTML page, in the order of man_pages, and its language.
+  set(html_names weckwerk.html weckwerk-de.html)
+  set(html_languages en de)
+  set(html_pages)
+  foreach(page html language IN ZIP_LISTS man_pages html_names html_languages)
+    # An error in the page (mandoc's -W error: a missing name, say) fails
+    # the build, and leaves no half-made page behind.
+    add_custom_command(OUTPUT ${html}
+      COMMAND ${MANDOC} -T html -O fragment -W error ${PROJECT_BINARY_DIR}/man/${page} > ${html}.new
+      COMMAND ${CMAKE_COMMAND} -D PAGE=${html}.new -D LANGUAGE=${language} -D OUTPUT=${html}
+        -P ${PROJECT_SOURCE_DIR}/cmake/html-manual.cmake
+      COMMAND ${CMAKE_COMMAND} -E rm ${html}.new
+      DEPENDS ${PROJECT_BINARY_DIR}/man/${page} ${PROJECT_SOURCE_DIR}/cmake/html-manual.cmake
+      COMMENT "Making the manual page ${html}")
+    list(APPEND html_pages ${PROJECT_BINARY_DIR}/${html})
+  endforeach()
+  add_custom_target(html_manual ALL DEPENDS ${html_pages})
+  install(FILES ${html_pages} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()

@@ -31,8 +31,10 @@ report=$(call_failed sendto DoUdpClient "$enetunreach")
 expect_equal "README.md: the report '$report'" 1 "$(grep -cF -m 1 -- "$report" README.md)"
 # Every address that README.md shows is a row of tests/addresses.
 expect_equal "README.md: addresses not in tests/addresses" "" "$(grep -owE '[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}|[0-9A-Fa-f]{4}(\.[0-9A-Fa-f]{4}){2}' README.md | sort -u | grep -vxFf <(cut -d'|' -f1 tests/addresses/{one_argument,incomplete}.txt))"
+# The manual's and README.txt's commands take their addresses from tests/addresses (cmake/manual.cmake's @address ARG@).
+expect_equal "commands with an address of their own" "" "$(grep -nE 'weckwerk(\.exe)?"? +[0-9A-Fa-f]{1,4}[-:.\]' man/*/*.in packaging/windows/README.txt.in)"
 # The port of every command and sentence about the datagram is the usage text's (port 9 is other programs').
-expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md CHANGELOG.md cmake/packaging.cmake | tr -s '\n ' '  ' |
+expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md CHANGELOG.md cmake/packaging.cmake man/*/*.in packaging/windows/README.txt.in | tr -s '\n ' '  ' |
   grep -oiE '(\bport ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
 # The README's uninstall line removes what its single-file install lines put in place.
 expect_equal "README.md's uninstall line" "$(sed -nE 's|^    sudo install .* -t ([^ ]+) (.*/)?([^ ]+)$|\1/\3|p' README.md
