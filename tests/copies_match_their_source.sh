@@ -33,6 +33,7 @@ expect_equal "README.md: the report '$report'" 1 "$(grep -cF -m 1 -- "$report" R
 expect_equal "README.md: addresses not in tests/addresses" "" "$(grep -owE '[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}|[0-9A-Fa-f]{4}(\.[0-9A-Fa-f]{4}){2}' README.md | sort -u | grep -vxFf <(cut -d'|' -f1 tests/addresses/{one_argument,incomplete}.txt))"
 # The manual's and README.txt's commands take their addresses from tests/addresses (cmake/manual.cmake's @address ARG@).
 expect_equal "commands with an address of their own" "" "$(grep -nE 'weckwerk(\.exe)?"? +[0-9A-Fa-f]{1,4}[-:.\]' man/*/*.in packaging/windows/README.txt.in)"
+expect_equal "EXIT STATUS rows with a number, not src/output/exit_codes.h's name" "" "$(grep -h -A1 '^\.TP$' man/*/exit.in | grep -xE '[0-9]+')"
 # The port of every command and sentence about the datagram is the usage text's (port 9 is other programs').
 expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md CHANGELOG.md cmake/packaging.cmake man/*/*.in packaging/windows/README.txt.in | tr -s '\n ' '  ' |
   grep -oiE '(\bport ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
