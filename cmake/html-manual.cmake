@@ -29,7 +29,9 @@ file(WRITE ${OUTPUT} "<!DOCTYPE html>
 <style>
 body { max-width: 45em; margin: 2em auto; padding: 0 1em; font-family: \"Segoe UI\", Arial, sans-serif; line-height: 1.45; }
 h1 { font-size: 1.5em; }
-h1.Sh, h2.Ss { font-size: 1.1em; margin-top: 1.5em; }
+h1.Sh { font-size: 1.15em; margin-top: 1.5em; }
+h2.Ss { font-size: 1em; }
+b { white-space: nowrap; }
 a.permalink { color: inherit; text-decoration: none; }
 pre { background: #f3f3f3; padding: 0.4em 0.6em; overflow-x: auto; }
 table.tbl td { padding: 0.1em 2em 0.1em 0; }
