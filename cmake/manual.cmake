@@ -175,7 +175,7 @@ foreach(row ${manual_sources})
     string(REPLACE "${part}\n" "\n${part_text}" text "${text}")
   endforeach()
   manual_fill(text ${language} TRUE)
-  file(CONFIGURE OUTPUT man/${page} CONTENT "${text}")
+  file(CONFIGURE OUTPUT man/${page} CONTENT "${text}" @ONLY)
 endforeach()
 if(NOT WIN32)
   set(man_pages weckwerk.1 de/weckwerk.1)
@@ -186,7 +186,7 @@ set(NAME @NAME@) # the release's name, which tools/release fills in
 file(READ packaging/windows/README.txt.in text)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/windows/README.txt.in)
 manual_fill(text en FALSE)
-file(CONFIGURE OUTPUT README.txt CONTENT "${text}")
+file(CONFIGURE OUTPUT README.txt CONTENT "${text}" @ONLY)
 # The release's Windows programs are cross-built, and their zips must hold
 # the manual; a build on Windows itself goes without it where mandoc is
 # missing.
