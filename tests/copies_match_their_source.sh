@@ -34,6 +34,10 @@ expect_equal "README.md: addresses not in tests/addresses" "" "$(grep -owE '[0-9
 # The manual's and README.txt's commands take their addresses from tests/addresses (cmake/manual.cmake's @address ARG@).
 expect_equal "commands with an address of their own" "" "$(grep -nE 'weckwerk(\.exe)?"? +[0-9A-Fa-f]{1,4}[-:.\]' man/*/*.in packaging/windows/README.txt.in)"
 expect_equal "EXIT STATUS rows with a number, not src/output/exit_codes.h's name" "" "$(grep -h -A1 '^\.TP$' man/*/exit.in | grep -xE '[0-9]+')"
+# The manual writes the error numbers of no route, the echo's backspace and the completions' folders as
+# cmake/manual.cmake's @enetunreach@, @ECHO_STEP_BACK_HEX@, @WECKWERK_FISH_COMPLETION_DIR@ ...
+expect_equal "what the sources say, written by hand in the manual" "" "$(cat man/*/*.in | tr '\n' ' ' | grep -oE \
+  '[0-9]{3,}[^0-9@]{1,12}(no|keine) [Rr]oute|[0-9]+ (\(ENETUNREACH|on MIPS|auf MIPS)|(fails with error|mit Fehler) [0-9]+|(0|\\e\\&)x0[0-9A-F]|/usr/share/(bash|fish|zsh/site)')"
 # The port of every command and sentence about the datagram is the usage text's (port 9 is other programs').
 expect_equal "ports other than the usage text's" "" "$(cat README.md CONTRIBUTING.md CHANGELOG.md cmake/packaging.cmake man/*/*.in packaging/windows/README.txt.in | tr -s '\n ' '  ' |
   grep -oiE '(\bport ?|255\.255\.255\.255[.:])[0-9]+( of| anderer)?' | grep -viE "[ .:]$(notices u; echo "${usage_notice//[^0-9]/}")$|^port 9 (of|anderer)$")"
