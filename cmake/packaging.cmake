@@ -86,13 +86,6 @@ endfunction()
 weckwerk_completion(weckwerk "    ")
 weckwerk_completion(_weckwerk "  ")
 weckwerk_completion(weckwerk.fish "      ")
-# Each shell's folder, as the shell's own project has it.
-set(WECKWERK_BASH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions CACHE STRING
-  "Where the bash completion is installed (relative: below the prefix)")
-set(WECKWERK_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions CACHE STRING
-  "Where the zsh completion is installed (relative: below the prefix); Debian's zsh reads share/zsh/vendor-completions")
-set(WECKWERK_FISH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d CACHE STRING
-  "Where the fish completion is installed (relative: below the prefix)")
 install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk DESTINATION ${WECKWERK_BASH_COMPLETION_DIR})
 install(FILES ${PROJECT_BINARY_DIR}/completion/_weckwerk DESTINATION ${WECKWERK_ZSH_COMPLETION_DIR})
 install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk.fish DESTINATION ${WECKWERK_FISH_COMPLETION_DIR})

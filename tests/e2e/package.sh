@@ -120,7 +120,7 @@ while IFS='|' read -r page volume headings; do
   # Named as installed, without .gz: mandoc takes the section from the name.
   source=$scratch/weckwerk.1
   zcat "$root/usr/$page" >"$source"
-  groff -mandoc -ww -z "$source" 2>"$scratch/warnings"
+  groff -mandoc -ww -t -z "$source" 2>"$scratch/warnings"
   LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
   if command -v mandoc >/dev/null; then
