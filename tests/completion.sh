@@ -22,7 +22,9 @@ program=$(realpath "$4") readme=$(realpath "$5")
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
-for tool in zsh fish ip busybox; do
+# chroot is in /usr/sbin, which an ordinary user's PATH may lack.
+PATH=$PATH:/usr/sbin:/sbin
+for tool in zsh fish ip busybox chroot; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 
@@ -201,7 +203,7 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # matched whole. A name found nowhere is said on the error stream, and the
 # program does not run. The line runs in a router's root of its own in
 # $scratch, which has the machine's /usr (and /proc, for a sanitizer build's
-# program).
+# program), without the caller's LD_PRELOAD (libfaketime's fails there).
 # shellcheck disable=SC2016 # the README's line, $( and all
 router_line=$(sed -n 's/^    \(mac=$(awk -v h=nas .*\)$/\1/p' "$readme")
 [[ -n $router_line ]] || fail "the README has no line that wakes nas on a router"
@@ -216,7 +218,7 @@ notices ue
 # name|the address the program is given, as its echo shows it
 while IFS='|' read -r name address; do
   code=0
-  unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
+  env -u LD_PRELOAD unshare -n chroot "$router" /usr/bin/env PATH=/bin sh -c "${router_line/-v h=nas /-v h=$name }" \
     >"$scratch/out" 2>"$scratch/err" || code=$?
   read -ra bytes <<<"$address"
   got="$(<"$scratch/out")|$code"
