@@ -4,6 +4,7 @@
 # (texts.sh), the tools' folder (tools/paths.sh), the default packages (tools/install-deps). Arguments: the source
 # folder, the build folder (its man pages).
 set -u -o pipefail
+export LC_ALL=C.UTF-8 # the caller's locale aside: in tr_TR, [a-z] does not match i
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 pages=("$2"/man/weckwerk.1 "$2"/man/*/weckwerk.1 "$2"/man/windows/*/weckwerk.1)
