@@ -157,6 +157,7 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
 # Before packing, cmake/package-staging.cmake adds the packages' own files
 # and folders, which it is given here.
 set(CPACK_WECKWERK_BINARY_DIR ${PROJECT_BINARY_DIR})
+set(CPACK_WECKWERK_PROGRAM ${CMAKE_INSTALL_BINDIR}/weckwerk)
 set(CPACK_WECKWERK_MAN_PAGES ${man_pages})
 set(CPACK_WECKWERK_MANDIR ${CMAKE_INSTALL_MANDIR})
 set(CPACK_WECKWERK_DOCDIR ${CMAKE_INSTALL_DOCDIR})

@@ -15,7 +15,7 @@ for tool in dpkg-deb man lintian rpm rpmlint; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
-  skip "dpkg-buildflags was missing when the build was configured, so the program lacks Debian's hardening flags: run tools/install-deps (Debian package dpkg-dev) and configure again"
+  skip "the program lacks Debian's hardening flags, which the packages need: configure with -DWECKWERK_HARDENING=ON (the default preset's), with dpkg-dev installed (tools/install-deps)"
 . "$(dirname "$0")/../../tools/paths.sh" # armel_busybox, which tools/install-deps --all unpacks
 [[ ${words[1]:-} != armhf || -x $armel_busybox ]] || skip "$armel_busybox is missing: run tools/install-deps --all"
 # rpm keeps a database in ~/.rpmdb on Debian, and reads ~/.rpmmacros.
