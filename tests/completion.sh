@@ -22,8 +22,7 @@ program=$(realpath "$4") readme=$(realpath "$5")
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
-# chroot is in /usr/sbin, which an ordinary user's PATH may lack.
-PATH=$PATH:/usr/sbin:/sbin
+PATH=$PATH:/usr/sbin:/sbin # chroot's folders, which an ordinary user's PATH may lack
 for tool in zsh fish ip busybox chroot; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done

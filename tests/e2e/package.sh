@@ -11,7 +11,7 @@
 # Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
 # they are not this machine's).
 . "$(dirname "$0")/lib.sh"
-for tool in dpkg-deb man lintian rpm rpmlint; do
+for tool in dpkg-deb man mandoc lintian rpm rpmlint; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
@@ -123,14 +123,8 @@ while IFS='|' read -r page volume headings; do
   groff -mandoc -ww -z "$source" 2>"$scratch/warnings"
   LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
-  if command -v mandoc >/dev/null; then
-    mandoc -T lint -W style "$source" >"$scratch/lint" 2>&1
-    [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
-  elif [[ -n ${WECKWERK_NO_SKIP:-} ]]; then
-    fail "mandoc is missing: run tools/install-deps"
-  else
-    echo "NOTE: mandoc is missing, so the pages are not linted with it: run tools/install-deps" >&2
-  fi
+  mandoc -T lint -W style "$source" >"$scratch/lint" 2>&1
+  [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
   [[ $(head -n 1 "$scratch/page") =~ ^WECKWERK\(1\)\ .*"$volume"\ +WECKWERK\(1\)$ ]] || fail "$page: no header line with '$volume'"
   # The footer: Weckwerk and the version, the page's date (.TH's third word)
   # and the page's title.

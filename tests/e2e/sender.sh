@@ -46,9 +46,8 @@ network_up() {
 # received, $scratch/received1 the second's.
 receive() {
   [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
-  # The receivers stop soon after their input ends, which is when the run is
-  # over: the run, and what it starts (Wine's services, which outlive it), get
-  # no copy of its writer.
+  # The receivers stop soon after their input ends, when the run is over: the run, and what it
+  # starts (Wine's services, which outlive it), get no copy of its writer.
   rm -f "$scratch/sent" "$scratch"/ready*
   mkfifo "$scratch/sent"
   local receivers=() peer sent
