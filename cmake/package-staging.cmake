@@ -9,8 +9,7 @@ execute_process(COMMAND ${CPACK_READELF_EXECUTABLE} -ldW --dyn-syms ${usr}/${CPA
   OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
 foreach(mark GNU_RELRO BIND_NOW " PIE" __stack_chk_fail)
   if(NOT headers MATCHES "${mark}")
-    message(FATAL_ERROR "The program lacks Debian's hardening (no ${mark}): "
-      "configure with -DWECKWERK_HARDENING=ON, with dpkg-dev installed")
+    message(FATAL_ERROR "The program lacks Debian's hardening (no ${mark}): configure with -DWECKWERK_HARDENING=ON")
   endif()
 endforeach()
 # The man pages compressed, as Debian and Fedora ship them (made by the
