@@ -3,6 +3,15 @@
 # beside a plain install.
 set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 set(mode FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# The project's packages hold a program built with Debian's hardening flags
+# (WECKWERK_HARDENING): relro, bind-now, PIE and the stack protector.
+execute_process(COMMAND ${CPACK_READELF_EXECUTABLE} -ldW --dyn-syms ${usr}/${CPACK_WECKWERK_PROGRAM}
+  OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+foreach(mark GNU_RELRO BIND_NOW " PIE" __stack_chk_fail)
+  if(NOT headers MATCHES "${mark}")
+    message(FATAL_ERROR "The program lacks Debian's hardening (no ${mark}): configure with -DWECKWERK_HARDENING=ON")
+  endif()
+endforeach()
 # The man pages compressed, as Debian and Fedora ship them (made by the
 # build, target compressed_docs).
 foreach(page IN LISTS CPACK_WECKWERK_MAN_PAGES)

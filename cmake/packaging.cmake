@@ -105,9 +105,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Folders made while packing do not follow the umask.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 if(CMAKE_CROSSCOMPILING)
   # The target's architecture (asked in CMakeLists.txt), and its C library
   # (installed for it through multiarch) for the dependencies that
@@ -153,6 +150,7 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
 # Before packing, cmake/package-staging.cmake adds the packages' own files
 # and folders, which it is given here.
 set(CPACK_WECKWERK_BINARY_DIR ${PROJECT_BINARY_DIR})
+set(CPACK_WECKWERK_PROGRAM ${CMAKE_INSTALL_BINDIR}/weckwerk)
 set(CPACK_WECKWERK_MAN_PAGES ${man_pages})
 set(CPACK_WECKWERK_MANDIR ${CMAKE_INSTALL_MANDIR})
 set(CPACK_WECKWERK_DOCDIR ${CMAKE_INSTALL_DOCDIR})

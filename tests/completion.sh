@@ -22,7 +22,8 @@ program=$(realpath "$4") readme=$(realpath "$5")
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 enter_sandbox "$0" "$@" || skip "cannot make namespaces here"
-for tool in zsh fish ip busybox; do
+PATH=$PATH:/usr/sbin:/sbin # chroot's folders, which an ordinary user's PATH may lack
+for tool in zsh fish ip busybox chroot; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 
@@ -200,7 +201,8 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # tools alone over a router's DHCP tables (tests/openwrt): the static leases
 # first, then dnsmasq's, the name matched whole; a name found nowhere is said on
 # the error stream, and the program does not run. The root has the machine's
-# /usr under a layer that takes wake (and /proc, for a sanitizer build's program).
+# /usr under a layer that takes wake (and /proc, for a sanitizer build's program),
+# and not the caller's LD_PRELOAD (libfaketime's fails there).
 saving_lines=$(awk '/^ *cat >\/usr\/bin\/wake <</ { indent = index($0, "cat") } indent { print substr($0, indent) }
   indent && /^ *chmod \+x \/usr\/bin\/wake$/ { exit }' "$readme")
 [[ $saving_lines == *chmod* ]] || fail "the README has no lines that save wake on a router"
@@ -211,13 +213,13 @@ mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} "$scratch"/usr-{upper,work} && 
   mount -t proc proc "$router/proc" &&
   cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
   busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" &&
-  chroot "$router" /usr/bin/env PATH=/bin sh -c "$saving_lines" ||
+  env -u LD_PRELOAD chroot "$router" /usr/bin/env PATH=/bin sh -c "$saving_lines" ||
   { echo "FAIL: cannot lay out the router's tables and save wake" >&2; exit 1; }
 notices ue
 # name|the address the program is given, as its echo shows it
 while IFS='|' read -r name address; do
   code=0
-  unshare -n chroot "$router" /usr/bin/env PATH=/bin:/usr/bin wake "$name" >"$scratch/out" 2>"$scratch/err" || code=$?
+  env -u LD_PRELOAD unshare -n chroot "$router" /usr/bin/env PATH=/bin:/usr/bin wake "$name" >"$scratch/out" 2>"$scratch/err" || code=$?
   read -ra bytes <<<"$address"
   got="$(<"$scratch/out")|$code"
   if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else

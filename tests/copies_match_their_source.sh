@@ -4,6 +4,7 @@
 # (texts.sh), the tools' folder (tools/paths.sh), the default packages (tools/install-deps). Argument: the source
 # folder.
 set -u -o pipefail
+export LC_ALL=C.UTF-8 # the caller's locale aside: in tr_TR, [a-z] does not match i
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
 cd "$1" && . tools/paths.sh && . tools/readme-command.sh || exit 1

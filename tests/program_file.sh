@@ -39,9 +39,11 @@ if [[ $target == *-mingw32 ]]; then
     END { print format "|" magic "|" subsystem }')
   echo "$got"
   [[ $got == "$want" ]] || fail "want $want"
-  # The version resource that Explorer shows, its strings in UTF-16.
-  [[ $(strings -el "$program" | paste -sd' ') == *" FileVersion $WECKWERK_VERSION "*" ProductVersion $WECKWERK_VERSION "* ]] ||
-    fail "no version resource of $WECKWERK_VERSION"
+  # The version resource that Explorer shows: UTF-16 strings in the block that its translation names.
+  at=$(LC_ALL=C grep -obaP 'T\x00r\x00a\x00n\x00s\x00l\x00a\x00t\x00i\x00o\x00n\x00\x00\x00' "$program" | cut -d: -f1 | head -n 1)
+  translation=$(od -An --endian=little -tx2 -j $(((${at:-0} + 27) / 4 * 4)) -N 4 "$program" | tr -d ' ')
+  [[ $(strings -el "$program" | paste -sd' ') == *" StringFileInfo ${translation^^} "*" FileVersion $WECKWERK_VERSION "*" ProductVersion $WECKWERK_VERSION "* ]] ||
+    fail "no version resource of $WECKWERK_VERSION under the block of its translation entry ($translation)"
   exit "$failed"
 fi
 

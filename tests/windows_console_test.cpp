@@ -57,24 +57,26 @@ TEST(WindowsConsole, UmlautUFollowsTheOutputCodePage) {
     Elsewhere elsewhere;
     UINT codePage;
     const char* umlautU;
+    DWORD conversionFlags;
   } kCases[] = {
-      {kNeither, 437, "\x81"},
-      {kNeither, 850, "\x81"},
-      {kNeither, 1252, "\xFC"},
-      {kNeither, 65001, "\xC3\xBC"},
-      {kNeither, 866, "ue"},
+      {kNeither, 437, "\x81", WC_NO_BEST_FIT_CHARS},
+      {kNeither, 850, "\x81", WC_NO_BEST_FIT_CHARS},
+      {kNeither, 1252, "\xFC", WC_NO_BEST_FIT_CHARS},
+      {kNeither, 65001, "\xC3\xBC", 0},
+      {kNeither, 866, "ue", WC_NO_BEST_FIT_CHARS},
       // A file gets the program's own byte, whatever the console's code page.
-      {kStdoutToFile, 1252, "\x81"},
-      {kStdoutToFile, 65001, "\x81"},
-      {kStdoutToFile, 866, "\x81"},
+      {kStdoutToFile, 1252, "\x81", WC_NO_BEST_FIT_CHARS},
+      {kStdoutToFile, 65001, "\x81", 0},
+      {kStdoutToFile, 866, "\x81", WC_NO_BEST_FIT_CHARS},
       // Standard output alone names the console whose code page counts.
-      {kStderrToNul, 1252, "\xFC"},
-      {kStderrToNul, 65001, "\xC3\xBC"},
-      {kStderrToNul, 866, "ue"},
+      {kStderrToNul, 1252, "\xFC", WC_NO_BEST_FIT_CHARS},
+      {kStderrToNul, 65001, "\xC3\xBC", 0},
+      {kStderrToNul, 866, "ue", WC_NO_BEST_FIT_CHARS},
   };
   for (const auto& c : kCases) {
     ASSERT_TRUE(SetConsoleOutputCP(c.codePage)) << c.codePage;
     EXPECT_EQ(UmlautUWith(c.elsewhere), c.umlautU) << c.codePage << ", " << Describe(c.elsewhere);
+    EXPECT_EQ(ConversionFlags(c.codePage), c.conversionFlags) << c.codePage;
   }
   SetConsoleOutputCP(original);
 }

@@ -19,4 +19,10 @@ bool IsTerminal(FILE* stream);
 // set has no u-umlaut or the conversion is unavailable.
 const char* UmlautU();
 
+#ifdef _WIN32
+// The flags of UmlautU's conversion into the code page: no best-fit
+// stand-in ("u" for the u-umlaut), where Windows takes the flag.
+unsigned long ConversionFlags(unsigned int codePage);
+#endif
+
 #endif

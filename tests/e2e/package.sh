@@ -11,11 +11,11 @@
 # Words: BUILD_DIR [DEB_ARCHITECTURE RPM_ARCHITECTURE] (the packages', where
 # they are not this machine's).
 . "$(dirname "$0")/lib.sh"
-for tool in dpkg-deb man lintian rpm rpmlint; do
+for tool in dpkg-deb man mandoc lintian rpm rpmlint; do
   command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 [[ ${WECKWERK_HARDENED:-} == true ]] ||
-  skip "dpkg-buildflags was missing when the build was configured, so the program lacks Debian's hardening flags: run tools/install-deps (Debian package dpkg-dev) and configure again"
+  skip "the program lacks Debian's hardening flags, which the packages need: configure with -DWECKWERK_HARDENING=ON (the default preset's), with dpkg-dev installed (tools/install-deps)"
 . "$(dirname "$0")/../../tools/paths.sh" # armel_busybox, which tools/install-deps --all unpacks
 [[ ${words[1]:-} != armhf || -x $armel_busybox ]] || skip "$armel_busybox is missing: run tools/install-deps --all"
 # rpm keeps a database in ~/.rpmdb on Debian, and reads ~/.rpmmacros.
@@ -123,14 +123,8 @@ while IFS='|' read -r page volume headings; do
   groff -mandoc -ww -t -z "$source" 2>"$scratch/warnings"
   LC_ALL=C.UTF-8 MANPAGER=cat MANWIDTH=80 man --warnings -l "$root/usr/$page" >"$scratch/page" 2>>"$scratch/warnings"
   [[ ! -s $scratch/warnings ]] || fail "$page: $(<"$scratch/warnings")"
-  if command -v mandoc >/dev/null; then
-    mandoc -T lint -W style "$source" >"$scratch/lint" 2>&1
-    [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
-  elif [[ -n ${WECKWERK_NO_SKIP:-} ]]; then
-    fail "mandoc is missing: run tools/install-deps"
-  else
-    echo "NOTE: mandoc is missing, so the pages are not linted with it: run tools/install-deps" >&2
-  fi
+  mandoc -T lint -W style "$source" >"$scratch/lint" 2>&1
+  [[ ! -s $scratch/lint ]] || fail "$page: mandoc -T lint: $(<"$scratch/lint")"
   [[ $(head -n 1 "$scratch/page") =~ ^WECKWERK\(1\)\ .*"$volume"\ +WECKWERK\(1\)$ ]] || fail "$page: no header line with '$volume'"
   # The footer: Weckwerk and the version, the page's date (.TH's third word)
   # and the page's title.

@@ -46,7 +46,8 @@ network_up() {
 # received, $scratch/received1 the second's.
 receive() {
   [[ -x ${UDP_RECEIVER:-} ]] || skip "no udp_receiver"
-  # The receivers stop soon after their input ends, which is when the run is over.
+  # The receivers stop soon after their input ends, when the run is over: the run, and what it
+  # starts (Wine's services, which outlive it), get no copy of its writer.
   rm -f "$scratch/sent" "$scratch"/ready*
   mkfifo "$scratch/sent"
   local receivers=() peer sent
@@ -60,7 +61,7 @@ receive() {
     until [[ -e $scratch/ready$peer ]] || ! kill -0 "${receivers[peer]}" 2>/dev/null; do sleep 0.05; done
     [[ -e $scratch/ready$peer ]] || { echo "FAIL: receiver $peer ended before it listened" >&2; exit 1; }
   done
-  run "$@"
+  run "$@" {sent}>&-
   exec {sent}>&-
   for peer in "${!peers[@]}"; do wait "${receivers[peer]}" || fail "receiver $peer failed"; done
 }
