@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # What the documents and the lists kept by hand repeat is what its one source says: project()'s version,
-# CMakePresets.json's releases (tools/release-presets.cmake), the program's texts and error numbers
-# (texts.sh), the tools' folder (tools/paths.sh), the default packages (tools/install-deps). Arguments: the source
-# folder, the build folder (its man pages).
+# cmake/machines.txt's single files, the program's texts and error numbers (texts.sh), the tools' folder
+# (tools/paths.sh), the default packages (tools/install-deps). Arguments: the source folder, the build folder (its man pages).
 set -u -o pipefail
 . "$(dirname "$0")/helpers.sh"
 . "$(dirname "$0")/texts.sh"
@@ -12,17 +11,10 @@ version=$WECKWERK_VERSION
 expect_equal "versions other than $version" "" "$(grep -noE '([Ww]eckwerk[-_ ]|Version )[0-9]+\.[0-9.]*[0-9]' README.md \
   CONTRIBUTING.md man/*/*.in packaging/*.in | awk -F'[-_ ]' -v v="$version" '$NF != v')"
 
-archives=$(cmake -P tools/release-presets.cmake | awk '$2 != "packages"') || fail "tools/release-presets.cmake"
-expect_equal "tests/program_file.sh's machines" "$(awk '{print $3}' <<<"$archives" | sort)" \
-  "$(sed -nE 's/^  ([a-z0-9_-]+)\) want=.*/\1/p' tests/program_file.sh | sort)"
-expect_equal "tools/install-deps' musl_targets" "$(awk '$2 !~ /^windows/ {print $3}' <<<"$archives" | sort)" \
-  "$(sed -n '/^musl_targets=(/,/^)/{/[()]/!p}' tools/install-deps | xargs -n1 | sort)"
 expect_equal "README.md's apt-get line" "$(sed -n '/^default=(/,/^)/{/[()]/!p}' tools/install-deps | sed 's/#.*//' | xargs)" \
   "$(readme_command README.md 'apt-get install ' | sed 's/^apt-get install //')"
-expect_equal "README.md's table of archives" "$(awk '$2 !~ /^windows/ {print $2}' <<<"$archives" | sort)" \
+expect_equal "README.md's table of archives" "$(awk -F'|' '!/^#/ && $5 == "musl" {print $1}' cmake/machines.txt | sort)" \
   "$(awk -F'|' '/^\| `/ {print $(NF-1)}' README.md | grep -oE "\`linux-[^\`]+\`" | tr -d '`' | sort)"
-expect_equal "CONTRIBUTING.md's table of presets" "$(awk -v v="$version" '{print $1, "weckwerk-" v "-" $2 ($2 ~ /^windows/ ? ".zip" : ".tar.gz")}' <<<"$archives" | sort)" \
-  "$(awk -F'|' '/^\| `/ {print $2 $(NF-1)}' CONTRIBUTING.md | tr -d '`' | xargs -n2 | sort)"
 
 # The README's quick start, and the pages' run, as a terminal shows it, the backspace hiding the echo line's last hyphen.
 IFS=:- read -ra bytes <<<"$(sed -n 's/^\$ weckwerk //p' README.md)"
