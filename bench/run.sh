@@ -2,15 +2,15 @@
 # Measures a successful wake-up by weckwerk against bench/baseline.cpp, the
 # least a process can do to print the same and send the same datagram, on
 # the same C library, twice: the dynamic program (build/, the default
-# preset, glibc) and the single file (build-static/, the static preset,
-# musl), each against the baseline built by its own preset. Everything runs in the tests'
+# preset, glibc) and the single file (build-linux-x86_64/, tools/build
+# linux-x86_64, musl), each against the baseline built by its own build. Everything runs in the tests'
 # sandbox, on their private test network (198.51.100.0/24), so nothing
 # reaches this machine's network. For each pair it prints the wall-time
 # ratio (hyperfine, the median of ROUNDS paired rounds of RUNS runs each,
 # alternating which goes first), the user-space instructions (callgrind),
 # peak resident memory and the stripped sizes.
 #   bench/run.sh [ROUNDS [RUNS]]      defaults: 5 rounds of 300 runs
-# Builds each preset's program and baseline; needs hyperfine, valgrind and
+# Builds each build's program and baseline; needs hyperfine, valgrind and
 # GNU time (tools/install-deps --all). Fails if the single file spends more
 # than its budget of instructions on a wake-up.
 set -euo pipefail
@@ -64,8 +64,11 @@ budget=8000
 printf '%-13s %11s %21s %7s %18s %22s\n' "" "wall time" "instructions" "" "peak memory (KiB)" "size stripped (bytes)"
 printf '%-13s %11s %10s %10s %7s %18s %22s\n' program ratio weckwerk baseline ratio "weckwerk/baseline" "weckwerk/baseline"
 for program in dynamic/glibc static/musl; do
-  if [[ $program == dynamic/glibc ]]; then preset=default build=build; else preset=static build=build-static; fi
-  { cmake --preset "$preset" && cmake --build --preset "$preset" --target weckwerk weckwerk_baseline; } >/dev/null
+  if [[ $program == dynamic/glibc ]]; then
+    build=build && { cmake --preset default && cmake --build --preset default --target weckwerk weckwerk_baseline; } >/dev/null
+  else
+    build="build-linux-x86_64" && tools/build linux-x86_64 weckwerk weckwerk_baseline >/dev/null
+  fi
   weckwerk=$PWD/$build/weckwerk baseline=$PWD/$build/weckwerk_baseline
   # shellcheck disable=SC2015 # the handler is meant for a failure of either
   "$weckwerk" "$address" >/dev/null && "$baseline" >/dev/null ||

@@ -10,10 +10,10 @@ if(NOT DPKG_BUILDFLAGS)
   return()
 endif()
 # dpkg-buildflags answers for DEB_HOST_ARCH, the build machine's unless set:
-# a cross build asks for its target's.
+# another machine's build asks for its own (cmake/machines.txt).
 set(target_architecture)
-if(DEB_HOST_ARCH)
-  set(target_architecture DEB_HOST_ARCH=${DEB_HOST_ARCH})
+if(WECKWERK_DEB_ARCH)
+  set(target_architecture DEB_HOST_ARCH=${WECKWERK_DEB_ARCH})
 endif()
 foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
   execute_process(

@@ -1,22 +1,20 @@
 # The single-file Linux programs: statically linked with the musl C library
 # that tools/build-musl builds for WECKWERK_TARGET, so that they need no
-# library, no locale files and, on MIPS, no FPU. Included by the toolchain
-# files. The program's own code includes only the C library's headers:
-# Debian's C++ library is made for glibc, so it is neither included nor
-# linked, and the unit tests, which need it, run in the other presets.
+# library, no locale files and, on MIPS, no FPU (cmake/machine.cmake
+# includes this file). The program's own code includes only the C library's
+# headers: Debian's C++ library is made for glibc, so it is neither included
+# nor linked, and the unit tests, which need it, run in the other builds.
 
-# A library is complete when the compiler that built it is written beside
-# it (tools/build-musl). A build folder that still names one without (gcc's
-# for every target, before clang built the MIPS ones) takes the folder that
-# tools/build-musl names now.
-if(NOT EXISTS "${WECKWERK_MUSL_DIR}/compiler")
+# The library that tools/build-musl builds for WECKWERK_TARGET; it is
+# complete when the compiler that built it is written beside it.
+if(NOT WECKWERK_MUSL_DIR)
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tools/build-musl --dir ${WECKWERK_TARGET}
     OUTPUT_VARIABLE musl_dir OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  set(WECKWERK_MUSL_DIR ${musl_dir} CACHE PATH "The musl C library of a single-file program (tools/build-musl)" FORCE)
+  set(WECKWERK_MUSL_DIR ${musl_dir} CACHE PATH "The musl C library of a single-file program (tools/build-musl)")
 endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_TARGET WECKWERK_MUSL_DIR)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_MUSL_DIR)
 if(NOT EXISTS ${WECKWERK_MUSL_DIR}/compiler)
-  message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}, or of an older tools/build-musl: "
+  message(FATAL_ERROR "musl for ${WECKWERK_TARGET} is missing in ${WECKWERK_MUSL_DIR}: "
     "run tools/install-deps --all, or tools/build-musl ${WECKWERK_TARGET}")
 endif()
 # The compiler that built the library: clang, for musl's target
@@ -40,18 +38,6 @@ else()
   set(musl_linker)
   set(musl_helpers -lgcc)
 endif()
-# A build folder made with another compiler (gcc's, before clang built the
-# MIPS programs) keeps that compiler's options and tools in its cache.
-set(known_compiler ${CMAKE_BINARY_DIR}/CMakeFiles/${CMAKE_VERSION}/CMakeCXXCompiler.cmake)
-if(NOT CMAKE_IN_TRY_COMPILE AND EXISTS ${known_compiler})
-  file(STRINGS ${known_compiler} known REGEX "^set\\(CMAKE_CXX_COMPILER " LIMIT_COUNT 1)
-  string(REGEX REPLACE "^.*[/\"]([^/\"]+)\"\\)$" "\\1" known "${known}")
-  if(NOT known STREQUAL CMAKE_CXX_COMPILER)
-    message(FATAL_ERROR "${CMAKE_BINARY_DIR} was made with ${known}, and the program is now built with "
-      "${CMAKE_CXX_COMPILER} (tools/build-musl): configure it anew, with cmake --fresh")
-  endif()
-endif()
-
 # The compiler options the library was built with (soft-float MIPS32 for
 # the routers), the library's headers in place of the system's, and nothing
 # that needs the C++ library's run time.

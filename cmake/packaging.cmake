@@ -105,23 +105,25 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-if(CMAKE_CROSSCOMPILING)
-  # The target's architecture (asked in CMakeLists.txt), and its C library
-  # (installed for it through multiarch) for the dependencies that
-  # dpkg-shlibdeps reads off the program.
-  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DEB_HOST_ARCH})
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${DEB_HOST_MULTIARCH})
-  # rpm names the architecture after the processor (aarch64), and armhf
-  # armv7hl.
-  set(CPACK_RPM_PACKAGE_ARCHITECTURE ${CMAKE_SYSTEM_PROCESSOR})
-  if(DEB_HOST_ARCH STREQUAL "armhf")
-    set(CPACK_RPM_PACKAGE_ARCHITECTURE armv7hl)
+# Another machine's packages: their architectures (cmake/machines.txt),
+# and the C library that Debian installs for it through multiarch, for the
+# dependencies that dpkg-shlibdeps reads off the program.
+if(WECKWERK_DEB_ARCH)
+  find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
+  execute_process(COMMAND ${DPKG_ARCHITECTURE} -a ${WECKWERK_DEB_ARCH} -q DEB_HOST_MULTIARCH
+    OUTPUT_VARIABLE multiarch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${WECKWERK_DEB_ARCH})
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/${multiarch})
+  if(WECKWERK_DEB_ARCH STREQUAL "armhf")
     # An armhf system on an ARMv6 processor gets a refusal, not a program
     # that dies of an illegal instruction.
     configure_file(packaging/preinst-armhf.in preinst @ONLY)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/preinst)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   endif()
+endif()
+if(WECKWERK_RPM_ARCH)
+  set(CPACK_RPM_PACKAGE_ARCHITECTURE ${WECKWERK_RPM_ARCH})
 endif()
 
 # The RPM package holds the same files; rpm finds its dependencies in the

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # What the documents and the lists kept by hand repeat is what its one source says: project()'s version,
-# CMakePresets.json's releases (tools/release-presets.cmake), the program's texts and error numbers
-# (texts.sh), the tools' folder (tools/paths.sh), the default packages (tools/install-deps). Argument: the source
-# folder.
+# cmake/machines.txt's single files, the program's texts and error numbers (texts.sh), the tools' folder
+# (tools/paths.sh), the default packages (tools/install-deps). Argument: the source folder.
 set -u -o pipefail
 export LC_ALL=C.UTF-8 # the caller's locale aside: in tr_TR, [a-z] does not match i
 . "$(dirname "$0")/helpers.sh"
@@ -12,14 +11,9 @@ version=$WECKWERK_VERSION
 expect_equal "versions other than $version" "" "$(grep -noE '([Ww]eckwerk[-_ ]|Version )[0-9]+\.[0-9.]*[0-9]' README.md \
   CONTRIBUTING.md man/*/*.in packaging/*.in | awk -F'[-_ ]' -v v="$version" '$NF != v')"
 
-archives=$(cmake -P tools/release-presets.cmake | awk '$2 != "packages"') || fail "tools/release-presets.cmake"
-expect_equal "tests/program_file.sh's machines" "$(awk '{print $3}' <<<"$archives" | sort)" \
-  "$(sed -nE 's/^  ([a-z0-9_-]+)\) want=.*/\1/p' tests/program_file.sh | sort)"
-expect_equal "tools/install-deps' musl_targets" "$(awk '$2 !~ /^windows/ {print $3}' <<<"$archives" | sort)" \
-  "$(sed -n '/^musl_targets=(/,/^)/{/[()]/!p}' tools/install-deps | xargs -n1 | sort)"
 expect_equal "CONTRIBUTING.md's apt-get line" "$(sed -n '/^default=(/,/^)/{/[()]/!p}' tools/install-deps | sed 's/#.*//' | xargs)" \
   "$(readme_command CONTRIBUTING.md 'apt-get install ' | sed 's/^apt-get install //')"
-expect_equal "README.md's table of archives" "$(awk '$2 !~ /^windows/ {print $2}' <<<"$archives" | sort)" \
+expect_equal "README.md's table of archives" "$(awk -F'|' '!/^#/ && $5 == "musl" {print $1}' cmake/machines.txt | sort)" \
   "$(awk -F'|' '/^\| `/ {print $(NF-1)}' README.md | grep -oE "\`linux-[^\`]+\`" | tr -d '`' | sort)"
 
 # The README's quick start, as a terminal shows it, the backspace hiding the echo line's last hyphen.
