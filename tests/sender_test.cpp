@@ -64,8 +64,7 @@ TEST(Sender, FailedCallIsReportedThenWhatWasAcquiredIsReleased) {
     fakeFailingCall = c.call;
     fakeError = c.error;
     const std::string report = Report(c.call, c.routine, c.error);
-    // The analyzer takes the death test's child for a leak.
-    EXPECT_EXIT(  // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+    EXPECT_EXIT(
         {
           ShowStdoutInOrder();
           Send();
