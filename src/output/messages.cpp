@@ -28,17 +28,15 @@ void SetUpStream(FILE* stream, char* buffer, size_t size) {
 // A message is made whole and handed over at once: some C libraries (Wine's
 // msvcrt) write pieces of a buffered stream out early. The longest, a report
 // with the most negative error number, takes under a hundred bytes.
-using Message = char[256];
+constexpr size_t kMessageSize = 256;
 
 // Appends text to the message, as far as it fits with its NUL.
-void Append(Message& message, const char* text) {
-  strncat(message, text, sizeof message - 1 - strlen(message));
-}
+void Append(char* message, const char* text) { strncat(message, text, kMessageSize - 1 - strlen(message)); }
 
 // By hand, not with the C library's printf, whose floating-point formatter
 // would need soft-float helper routines on MIPS that the MIPS single files
 // link from no library (CONTRIBUTING.md).
-void AppendNumber(Message& message, int number) {
+void AppendNumber(char* message, int number) {
   char digits[16];
   char* first = digits + sizeof digits;
   *--first = '\0';
@@ -65,7 +63,7 @@ void SetUpOutput() {
 void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
 void PrintNotice(const Notice& notice, const char* umlautU) {
-  Message message = "";
+  char message[kMessageSize] = "";
   Append(message, notice.head);
   Append(message, umlautU);
   Append(message, notice.tail);
@@ -73,7 +71,7 @@ void PrintNotice(const Notice& notice, const char* umlautU) {
 }
 
 void PrintCallFailed(const char* call, const char* routine, int error) {
-  Message message = "The Call to ";
+  char message[kMessageSize] = "The Call to ";
   Append(message, call);
   Append(message, "() in routine() ");
   Append(message, routine);
