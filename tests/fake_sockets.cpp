@@ -26,7 +26,10 @@ bool FailsWithLastError(const char* call) {
 void LogAddress(const sockaddr* address, int length) {
   const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(address);
   const auto* ip = reinterpret_cast<const unsigned char*>(&ipv4->sin_addr);
-  if (ipv4->sin_family != AF_INET) return (void)std::fprintf(stderr, "?");
+  if (ipv4->sin_family != AF_INET) {
+    std::fprintf(stderr, "?");
+    return;
+  }
   std::fprintf(stderr, "%u.%u.%u.%u:%u, %d", ip[0], ip[1], ip[2], ip[3], ntohs(ipv4->sin_port), length);
 }
 

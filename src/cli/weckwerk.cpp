@@ -31,14 +31,14 @@ int WeckwerkMain(int argc, char** argv) {
     if (ReadOneArgumentForm(argv[1]) < kAddressFieldCount) {
       Print(stdout, kFormatError);
       PrintUsage();
-      PrintFormatted(stdout, kFormatErrorNotice, UmlautU());
+      PrintNotice(kFormatErrorNotice, UmlautU());
       return kExitBadAddress;
     }
   } else if (argc == kSixArgumentForm) {
     ReadSixArgumentForm(argv + 1);
   } else {
     PrintUsage();
-    PrintFormatted(stdout, kUsageNotice, UmlautU());
+    PrintNotice(kUsageNotice, UmlautU());
     return kExitWrongArgumentCount;
   }
 

@@ -1,7 +1,7 @@
 #include "output/messages.h"
 
-#include <stdarg.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include "output/console.h"
 
@@ -25,14 +25,18 @@ void SetUpStream(FILE* stream, char* buffer, size_t size) {
   }
 }
 
-// Appends text to the message at *end, as far as it fits before its last
-// byte, which is kept for the NUL.
-void Append(char** end, const char* last, const char* text) {
-  while (*text != '\0' && *end < last) *(*end)++ = *text++;
-}
+// A message is made whole and handed over at once: some C libraries (Wine's
+// msvcrt) write pieces of a buffered stream out early. The longest, a report
+// with the most negative error number, takes under a hundred bytes.
+constexpr size_t kMessageSize = 256;
 
-// The decimal digits of an int, with a sign where it is negative.
-void AppendNumber(char** end, const char* last, int number) {
+// Appends text to the message, as far as it fits with its NUL.
+void Append(char* message, const char* text) { strncat(message, text, kMessageSize - 1 - strlen(message)); }
+
+// By hand, not with the C library's printf, whose floating-point formatter
+// would need soft-float helper routines on MIPS that the MIPS single files
+// link from no library (CONTRIBUTING.md).
+void AppendNumber(char* message, int number) {
   char digits[16];
   char* first = digits + sizeof digits;
   *--first = '\0';
@@ -43,7 +47,7 @@ void AppendNumber(char** end, const char* last, int number) {
     magnitude /= 10;
   } while (magnitude != 0);
   if (number < 0) *--first = '-';
-  Append(end, last, first);
+  Append(message, first);
 }
 
 }  // namespace
@@ -58,36 +62,23 @@ void SetUpOutput() {
 // fputs hands an unbuffered stream its text in one write.
 void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
-// By hand, as PrintEchoByte, not with the C library's printf, whose
-// floating-point formatter would need soft-float helper routines on MIPS
-// that the MIPS single files link from no library (CONTRIBUTING.md). The
-// messages need only "%s" and "%d".
-void PrintCheckedFormat(FILE* stream, const char* format, ...) {
-  // Formatted first and handed over whole: some C libraries (Wine's msvcrt)
-  // write pieces of a buffered stream out early.
-  char message[512];
-  char* end = message;
-  const char* const last = message + sizeof message - 1;
-  va_list args;
-  va_start(args, format);
-  // The analyzer does not see va_start fill a va_list that is an array type.
-  // NOLINTBEGIN(clang-analyzer-valist.Uninitialized)
-  for (; *format != '\0'; ++format) {
-    if (format[0] == '%' && format[1] == 's') {
-      const char* text = va_arg(args, const char*);
-      Append(&end, last, text != nullptr ? text : "(null)");
-      ++format;
-    } else if (format[0] == '%' && format[1] == 'd') {
-      AppendNumber(&end, last, va_arg(args, int));
-      ++format;
-    } else if (end < last) {
-      *end++ = *format;
-    }
-  }
-  // NOLINTEND(clang-analyzer-valist.Uninitialized)
-  va_end(args);
-  *end = '\0';
-  Print(stream, message);
+void PrintNotice(const Notice& notice, const char* umlautU) {
+  char message[kMessageSize] = "";
+  Append(message, notice.head);
+  Append(message, umlautU);
+  Append(message, notice.tail);
+  Print(stdout, message);
+}
+
+void PrintCallFailed(const char* call, const char* routine, int error) {
+  char message[kMessageSize] = "The Call to ";
+  Append(message, call);
+  Append(message, "() in routine() ");
+  Append(message, routine);
+  Append(message, " failed with error ");
+  AppendNumber(message, error);
+  Append(message, "\n");
+  Print(stderr, message);
 }
 
 void PrintEchoByte(uint8_t byte) {

@@ -1,12 +1,12 @@
 #ifndef WECKWERK_OUTPUT_MESSAGES_H
 #define WECKWERK_OUTPUT_MESSAGES_H
 
-#include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
 
 // Every text the program writes, each one message, written by one call:
-// Print for a text as it is, PrintFormatted for one with conversions.
+// Print for a text as it is, a function of its own for one with parts
+// filled in at run time.
 
 #define WECKWERK_NOTICE "Hinweis:   "
 
@@ -17,19 +17,20 @@ inline constexpr char kUsageLine2[] = "Beispiele: Weckwerk 00-05-04-37-f6-1a\n";
 inline constexpr char kUsageLine3[] = "           Weckwerk 00:05:04:37:f6:1a\n\n";
 inline constexpr char kFormatError[] =
     "FEHLER:    MAC Adresse in Hex und mit Bindestrichen od. Doppelpunkten angeben.\n\n";
-// Formats, "%s" filled with the letter u-umlaut (see UmlautU).
-inline constexpr char kUsageNotice[] =
-    WECKWERK_NOTICE "Sendet das Wake-on-LAN-Paket f%sr die MAC-Adresse an Port 2304.\n";
-inline constexpr char kFormatErrorNotice[] =
-    WECKWERK_NOTICE "Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr%sfen.\n";
+// A notice: the text before and after its letter u-umlaut (see UmlautU).
+struct Notice {
+  const char* head;
+  const char* tail;
+};
+inline constexpr Notice kUsageNotice = {WECKWERK_NOTICE "Sendet das Wake-on-LAN-Paket f",
+                                        "r die MAC-Adresse an Port 2304.\n"};
+inline constexpr Notice kFormatErrorNotice = {
+    WECKWERK_NOTICE "Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr", "fen.\n"};
 inline constexpr char kEchoHead[] = "MAC-Adresse: ";
 // The backspace steps back over the last byte's hyphen and the blank hides it.
 inline constexpr char kEchoTail[] = "\b ...";
 // Ends the echo line once the datagram is out.
 inline constexpr char kSentText[] = " Paket gesendet\n";
-// A format, filled with the failed call, the routine that made it and the
-// error number.
-inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s failed with error %d\n";
 
 #undef WECKWERK_NOTICE
 
@@ -39,44 +40,17 @@ inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s fa
 // pipe whose reader has gone leaves the exit code alone. Call once, first.
 void SetUpOutput();
 
-// Writes a message without conversions as it is, never formatting it: with
-// a single write when the stream is a terminal.
+// Writes a text as it is: with a single write when the stream is a terminal.
 void Print(FILE* stream, const char* text);
 
-// Whether each "%" of a format begins "%s" or "%d", the only conversions
-// PrintFormatted handles.
-constexpr bool HasOnlyPercentSAndD(const char* format) {
-  for (; *format != '\0'; ++format) {
-    if (*format == '%' && format[1] != 's' && format[1] != 'd') return false;
-    if (*format == '%') ++format;
-  }
-  return true;
-}
+// Writes the notice on standard output with umlautU, the letter's spelling.
+void PrintNotice(const Notice& notice, const char* umlautU);
 
-template <bool kHasOnlyPercentSAndD>
-constexpr void RequireOnlyPercentSAndD() {
-  static_assert(kHasOnlyPercentSAndD, "PrintFormatted handles only %s and %d");
-}
+// Writes "The Call to CALL() in routine() ROUTINE failed with error ERROR"
+// and a new line on the standard error stream.
+void PrintCallFailed(const char* call, const char* routine, int error);
 
-// Writes a message with conversions, one of the formats above: formatted
-// whole into a buffer far larger than any of them needs, then written as
-// Print writes. The build checks that the format is a constant whose every
-// "%" begins "%s" or "%d" (the static_assert, on every compiler), and GCC
-// and clang check the arguments' count and types against it by printf's
-// rules (the format attribute with -Werror=format). At run time a "%"
-// before any other character is written as it stands, taking no argument,
-// and a null text for "%s" is written as "(null)", as glibc's printf does.
-// PrintCheckedFormat does the work, for PrintFormatted alone to call: it
-// checks no format itself.
-#if defined(__GNUC__) || defined(__clang__)
-__attribute__((format(printf, 2, 3)))
-#endif
-void PrintCheckedFormat(FILE* stream, const char* format, ...);
-#define PrintFormatted(stream, format, ...) \
-  (RequireOnlyPercentSAndD<HasOnlyPercentSAndD(format)>(), PrintCheckedFormat(stream, format, __VA_ARGS__))
-
-// Writes one byte of the echo line as "%02X-" would: two upper-case hex
-// digits and a hyphen.
+// Writes one byte of the echo line: two upper-case hex digits and a hyphen.
 void PrintEchoByte(uint8_t byte);
 
 #endif

@@ -64,7 +64,7 @@ void DoUdpClient(uint16_t port) {
 }
 
 void DoCallFailed(const char* routine, const char* call, int32_t error) {
-  PrintFormatted(stderr, kCallFailedReport, call, routine, static_cast<int>(error));
+  PrintCallFailed(call, routine, static_cast<int>(error));
   DoCleanup();
   exit(kExitNetworkFailure);
 }

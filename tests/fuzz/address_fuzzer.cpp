@@ -1,9 +1,9 @@
-// libFuzzer target for the address reading. The input is read as the text
-// of the one-argument form and, split at NUL bytes, as the six arguments of
-// the six-argument form, each from a copy of exactly its size so that
-// AddressSanitizer stops any read past an argument's end (and any write
-// beyond MacAddress). Its first twelve bytes also spell an address that must
-// read back exactly.
+// Catches a read past an argument's end, a write beyond MacAddress and an
+// address that does not read back: a libFuzzer target whose input is read as
+// the text of the one-argument form and, split at NUL bytes, as the six
+// arguments of the six-argument form, each from a copy of exactly its size,
+// for AddressSanitizer. Its first twelve bytes also spell an address that
+// must read back exactly.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
