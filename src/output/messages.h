@@ -17,20 +17,19 @@ inline constexpr char kUsageLine2[] = "Beispiele: Weckwerk 00-05-04-37-f6-1a\n";
 inline constexpr char kUsageLine3[] = "           Weckwerk 00:05:04:37:f6:1a\n\n";
 inline constexpr char kFormatError[] =
     "FEHLER:    MAC Adresse in Hex und mit Bindestrichen od. Doppelpunkten angeben.\n\n";
-// A notice: the text before and after its letter u-umlaut (see UmlautU).
-struct Notice {
-  const char* head;
-  const char* tail;
-};
-inline constexpr Notice kUsageNotice = {WECKWERK_NOTICE "Sendet das Wake-on-LAN-Paket f",
-                                        "r die MAC-Adresse an Port 2304.\n"};
-inline constexpr Notice kFormatErrorNotice = {
-    WECKWERK_NOTICE "Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr", "fen.\n"};
+// Notices, their "%s" filled with the letter u-umlaut (see UmlautU).
+inline constexpr char kUsageNotice[] =
+    WECKWERK_NOTICE "Sendet das Wake-on-LAN-Paket f%sr die MAC-Adresse an Port 2304.\n";
+inline constexpr char kFormatErrorNotice[] =
+    WECKWERK_NOTICE "Die MAC-Adresse hat sechs Bytes; bitte die Eingabe pr%sfen.\n";
 inline constexpr char kEchoHead[] = "MAC-Adresse: ";
 // The backspace steps back over the last byte's hyphen and the blank hides it.
 inline constexpr char kEchoTail[] = "\b ...";
 // Ends the echo line once the datagram is out.
 inline constexpr char kSentText[] = " Paket gesendet\n";
+// The report of a failed call, its "%s" filled with the call and the
+// routine that made it, its "%d" with the error number.
+inline constexpr char kCallFailedReport[] = "The Call to %s() in routine() %s failed with error %d\n";
 
 #undef WECKWERK_NOTICE
 
@@ -43,11 +42,10 @@ void SetUpOutput();
 // Writes a text as it is: with a single write when the stream is a terminal.
 void Print(FILE* stream, const char* text);
 
-// Writes the notice on standard output with umlautU, the letter's spelling.
-void PrintNotice(const Notice& notice, const char* umlautU);
+// Writes a notice on standard output with umlautU, the letter's spelling.
+void PrintNotice(const char* notice, const char* umlautU);
 
-// Writes "The Call to CALL() in routine() ROUTINE failed with error ERROR"
-// and a new line on the standard error stream.
+// Writes the report of a failed call on the standard error stream.
 void PrintCallFailed(const char* call, const char* routine, int error);
 
 // Writes one byte of the echo line: two upper-case hex digits and a hyphen.
