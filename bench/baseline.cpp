@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The least a process can do to wake 00-05-04-37-f6-1a as weckwerk does:
 // write the same output and send the same 102-byte datagram with the same
 // five sockets calls, with no argument reading, no formatting and no locale.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures a successful wake-up by weckwerk against bench/baseline.cpp, the
 # least a process can do to print the same and send the same datagram, on
 # the same C library, twice: the dynamic program (build/, the default

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian's hardening flags, as dpkg-buildflags gives them with
 # hardening=+all (fortified functions, stack protector, relro, bind-now; PIE
 # is the compiler's default), for the project's own code. Optimisation and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -D PAGE=FRAGMENT -D LANGUAGE=en|de -D OUTPUT=HTML -P html-manual.cmake:
 # makes mandoc's HTML fragment of a Windows page into a page that reads as
 # a Windows document: titled with the program and what it does (the NAME

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The toolchain of a build for one machine of cmake/machines.txt, the one
 # that WECKWERK_MACHINE names (CMakeLists.txt takes this file when it is
 # set; tools/build sets it). Its row gives the build and the tests

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The manual, weckwerk(1) in English and German, for Linux and for Windows:
 # four pages, each made from a file of its own (man/LANGUAGE/linux.1.in,
 # windows.1.in) into which the parts that the pages of one language share

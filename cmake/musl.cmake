@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The single-file Linux programs: statically linked with the musl C library
 # that tools/build-musl builds for WECKWERK_TARGET, so that they need no
 # library, no locale files and, on MIPS, no FPU (cmake/machine.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by cpack before it packs, on the files it has installed for the Debian
 # or RPM package (below the packages' prefix, /usr): what the packages hold
 # beside a plain install.

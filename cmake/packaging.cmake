@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What a Linux installation holds beside the program: the man pages and
 # the completions, plain, in the folders that distributions expect; and the
 # Debian and RPM packages (cpack -G DEB, cpack -G RPM in the build

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 function address(text,   bytes, i, out) {
   if (split(tolower(text), bytes, /[:-]/) != 6) return ""
   for (i = 1; i <= 6; i++) {

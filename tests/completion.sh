@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The completions for bash, zsh and fish offer the addresses of /etc/ethers
 # and of the neighbour table at the first argument, complete a host name of
 # /etc/ethers to its address where no other name begins with the word,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What the documents and the lists kept by hand repeat is what its one source says: project()'s version,
 # cmake/machines.txt's single files, the program's texts and error numbers (texts.sh), the tools' folder
 # (tools/paths.sh), the default packages (tools/install-deps). Argument: the source folder.

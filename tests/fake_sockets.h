@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_TESTS_FAKE_SOCKETS_H
 #define WECKWERK_TESTS_FAKE_SOCKETS_H
 

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # Helpers of the shell tests (and of the benchmark's sandbox): checks, a
 # skipped test, the verdict, and namespaces that end with the script.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_TESTS_HEX_BYTES_H
 #define WECKWERK_TESTS_HEX_BYTES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "address/mac_address.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A released program is one file that runs by itself on its machine: on
 # Linux statically linked, for the right architecture and ABI, small enough
 # for a router's flash (48 KB stripped), and on MIPS without a single FPU

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Each release archive is complete in itself: it unpacks into one folder
 # named as the archive, with the program, LICENSE, README.md (a Windows zip:
 # README.txt, which names the zip, and no README.md) and CHANGELOG.md

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # The program's texts, as src/output/messages.h writes them: written here
 # once for every shell test and for .ci/run.
 # shellcheck disable=SC2034 # the variables are for the files that source this one

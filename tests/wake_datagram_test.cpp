@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wake/wake_datagram.h"
 
 #include <gtest/gtest.h>

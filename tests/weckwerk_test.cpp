@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/weckwerk.h"
 
 #include <gmock/gmock.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows program runs by itself: it imports no DLL but KERNEL32, the C
 # runtime and WSOCK32 (Windows Sockets 1.1). Arguments: OBJDUMP PROGRAM.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for WSOCK32.DLL that writes down the calls the program makes to
 // it, for the end-to-end tests under Wine (tests/e2e/sender.sh): it exports
 // every call the program imports from WSOCK32.DLL, undecorated as the real

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # The folder where the tools put what they build or unpack for the builds
 # and tests of this machine, written here once for tools/build-musl,
 # tools/install-deps and the tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_ADDRESS_MAC_ADDRESS_H
 #define WECKWERK_ADDRESS_MAC_ADDRESS_H
 

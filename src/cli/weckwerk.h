@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_CLI_WECKWERK_H
 #define WECKWERK_CLI_WECKWERK_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_OUTPUT_CONSOLE_H
 #define WECKWERK_OUTPUT_CONSOLE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/messages.h"
 
 #include <stdlib.h>

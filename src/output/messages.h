@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_OUTPUT_MESSAGES_H
 #define WECKWERK_OUTPUT_MESSAGES_H
 

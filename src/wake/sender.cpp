@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wake/sender.h"
 
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_WAKE_SENDER_H
 #define WECKWERK_WAKE_SENDER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef WECKWERK_WAKE_SOCKETS_H
 #define WECKWERK_WAKE_SOCKETS_H
 

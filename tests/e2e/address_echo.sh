@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every accepted address is echoed as read: upper-case hex bytes, each with a
 # hyphen, then the backspace and " ...". The private network has no route, so
 # the send then fails and the echo line stays open. Takes no words.

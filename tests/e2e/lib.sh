@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # Helpers of the end-to-end tests: what sourcing this file does, the
 # arguments and the variables a script reads are in tests/README.md.
 set -u

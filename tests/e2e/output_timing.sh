@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A terminal gets each message by its own write as it is written; a pipe gets
 # all the output in one write at exit, whatever the other stream is.
 # Words: terminal | pipe (the standard output of the table's rows).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package passes lintian's pedantic checks without an error, a
 # warning or a hardening tag (its program is built with Debian's hardening
 # flags) and installs the program, both man pages, the copyright, the

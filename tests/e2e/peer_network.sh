@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # A private test network, for the tests and the benchmark, inside the
 # sandbox of tests/helpers.sh: the script's own network namespace (the
 # sender's) joined to a peer's by a veth pair on the documentation network

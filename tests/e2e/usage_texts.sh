@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A wrong argument count gives the usage texts and exit code 1, an incomplete
 # single address the format error and exit code 2: byte for byte, in a UTF-8
 # and in the C locale. The notice's ü follows the character set of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Catches a read past an argument's end, a write beyond MacAddress and an
 // address that does not read back: a libFuzzer target whose input is read as
 // the text of the one-argument form and, split at NUL bytes, as the six

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the address fuzzer for SECONDS, seeded with the address tables; any
 # finding fails. Arguments: FUZZER SECONDS.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // udp_receiver PORT READY_FILE: receives the UDP datagrams that reach PORT
 // and writes a line for each: source, the destination address of its IP
 // header, length and payload in hex. Creates READY_FILE once it listens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/posix/charset_table.h"
 
 #include <string.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/console.h"
 
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/console.h"
 
 #define WIN32_LEAN_AND_MEAN

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wake/sockets.h"
 
 namespace sockets {
