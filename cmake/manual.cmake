@@ -177,9 +177,8 @@ file(READ packaging/windows/README.txt.in text)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/windows/README.txt.in)
 manual_fill(text en FALSE)
 file(CONFIGURE OUTPUT README.txt CONTENT "${text}" @ONLY)
-# The release's Windows programs are cross-built, and their zips must hold
-# the manual; a build on Windows itself goes without it where mandoc is
-# missing.
+# The release's zips must hold the manual; a build on Windows itself may go
+# without it.
 find_program(MANDOC mandoc)
 if(NOT MANDOC AND CMAKE_CROSSCOMPILING)
   message(FATAL_ERROR "mandoc is missing, so the manual cannot be made as HTML: run tools/install-deps --all (Debian package mandoc)")
@@ -192,8 +191,7 @@ set(html_names weckwerk.html weckwerk-de.html)
 set(html_languages en de)
 set(html_pages)
 foreach(page html language IN ZIP_LISTS man_pages html_names html_languages)
-  # An error in the page (mandoc's -W error: a missing name, say) fails
-  # the build, and leaves no half-made page behind.
+  # A fault in the page fails the build, and leaves no half-made page behind.
   add_custom_command(OUTPUT ${html}
     COMMAND ${MANDOC} -T html -O fragment -W error ${PROJECT_BINARY_DIR}/man/${page} > ${html}.new
     COMMAND ${CMAKE_COMMAND} -D PAGE=${html}.new -D LANGUAGE=${language} -D OUTPUT=${html}
