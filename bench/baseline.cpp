@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The least a process can do to wake 00-05-04-37-f6-1a as weckwerk does:
-// write the same output and send the same 102-byte datagram with the same
-// five sockets calls, with no argument reading, no formatting and no locale.
-// The benchmark's floor, built by each preset with its own C library
-// (target weckwerk_baseline). Its texts are the program's own.
+// The benchmark's floor: the least a process can do to wake 00-05-04-37-f6-1a
+// as weckwerk does, the same output and datagram by the same five sockets calls,
+// with no argument reading, no formatting and no locale.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <stdio.h>
@@ -13,8 +11,7 @@
 
 #include "output/messages.h"
 
-// The echo line written whole, as one write: the program's head and tail
-// around the address's bytes.
+// The echo line written whole, as one write.
 constexpr char kEchoLine[] = "MAC-Adresse: 00-05-04-37-F6-1A-\b ...";
 
 // Whether WHOLE is HEAD, MIDDLE and TAIL one after the other.

@@ -1,19 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Measures a successful wake-up by weckwerk against bench/baseline.cpp, the
-# least a process can do to print the same and send the same datagram, on
-# the same C library, twice: the dynamic program (build/, the default
-# preset, glibc) and the single file (build-linux-x86_64/, tools/build
-# linux-x86_64, musl), each against the baseline built by its own build. Everything runs in the tests'
-# sandbox, on their private test network (198.51.100.0/24), so nothing
-# reaches this machine's network. For each pair it prints the wall-time
-# ratio (hyperfine, the median of ROUNDS paired rounds of RUNS runs each,
-# alternating which goes first), the user-space instructions (callgrind),
-# peak resident memory and the stripped sizes.
+# Measures a wake-up by weckwerk against bench/baseline.cpp, built alike, for the
+# dynamic program (build/, glibc) and the single file (build-linux-x86_64/, musl),
+# in the tests' sandbox and private network, so nothing reaches this machine's.
+# Prints the wall-time ratio (the median of ROUNDS rounds of RUNS runs each,
+# alternating which goes first), the user-space instructions, peak memory and
+# the stripped sizes; fails if the single file is over its instruction budget.
 #   bench/run.sh [ROUNDS [RUNS]]      defaults: 5 rounds of 300 runs
-# Builds each build's program and baseline; needs hyperfine, valgrind and
-# GNU time (tools/install-deps --all). Fails if the single file spends more
-# than its budget of instructions on a wake-up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-5} runs=${2:-300}
@@ -29,8 +22,7 @@ done
 
 peer_network_up default || { echo "bench: cannot build the test network" >&2; exit 1; }
 
-# median: the middle of the numbers on standard input, or the mean of the
-# two middle ones.
+# median: of the numbers on standard input.
 median() {
   sort -g | awk '{ v[NR] = $1 } END { printf "%.3f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }

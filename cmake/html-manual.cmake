@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: MIT
 # cmake -D PAGE=FRAGMENT -D LANGUAGE=en|de -D OUTPUT=HTML -P html-manual.cmake:
-# makes mandoc's HTML fragment of a Windows page into a page that reads as
-# a Windows document: titled with the program and what it does (the NAME
-# line, which is left out), the edition and date under the title instead
-# of a man page's header and footer lines, in a column of readable width.
+# makes mandoc's HTML fragment of a Windows page a document titled with the NAME
+# line, edition and date under the title, in a column of readable width.
 file(READ ${PAGE} body)
 string(REGEX MATCH "<p class=\"Pp\">weckwerk - ([^<]*)</p>" _ "${body}")
 string(REGEX REPLACE "[ \n]+" " " purpose "${CMAKE_MATCH_1}")

@@ -1,10 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The toolchain of a build for one machine of cmake/machines.txt, the one
-# that WECKWERK_MACHINE names (CMakeLists.txt takes this file when it is
-# set; tools/build sets it). Its row gives the build and the tests
-# WECKWERK_TARGET (the triplet), WECKWERK_EMULATOR, WECKWERK_QEMU_CPU (a
-# list), WECKWERK_C_LIBRARY, WECKWERK_DEB_ARCH, WECKWERK_RPM_ARCH and
-# WECKWERK_PROGRAM_FILE, each empty where the row says "-".
+# The toolchain of the machine of cmake/machines.txt that WECKWERK_MACHINE names.
+# Its row's columns become WECKWERK_TARGET ... WECKWERK_PROGRAM_FILE, empty for "-".
 set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES WECKWERK_MACHINE)
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/machines.txt row REGEX "^${WECKWERK_MACHINE}\\|")
 if(NOT row MATCHES "^[^|]+\\|([^|]+)\\|([^|]+)\\|([^|]+)\\|([^|]+)\\|([^|]+)\\|([^|]+)\\|(.+)$")
@@ -20,9 +16,7 @@ foreach(name IN ITEMS TARGET EMULATOR QEMU_CPU C_LIBRARY DEB_ARCH RPM_ARCH PROGR
 endforeach()
 string(REPLACE " " ";" WECKWERK_QEMU_CPU "${WECKWERK_QEMU_CPU}")
 
-# Another machine's program is built with Debian's cross compiler for it
-# (g++-TRIPLET, MinGW-w64's g++-mingw-w64-*), and its libraries found in
-# Debian's folder for it.
+# Another machine's libraries are found in Debian's folder for it.
 if(WECKWERK_EMULATOR)
   set(CMAKE_SYSTEM_NAME Linux)
   string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${WECKWERK_TARGET}")
@@ -45,17 +39,16 @@ elseif(WECKWERK_C_LIBRARY STREQUAL "musl")
   set(WECKWERK_STATIC ON)
   include(${CMAKE_CURRENT_LIST_DIR}/musl.cmake)
 else()
-  # A dynamic program, for the packages, runs with the C library that
-  # Debian installs for its architecture (libc6:arm64, say), as on its own
-  # machine; the cross compiler's copy breaks fork under qemu.
+  # The packages' program runs with the C library that Debian installs for its
+  # architecture (libc6:arm64), as on its own machine: the cross compiler's copy
+  # breaks fork under qemu.
   set(CMAKE_C_COMPILER ${WECKWERK_TARGET}-gcc)
   set(CMAKE_CXX_COMPILER ${WECKWERK_TARGET}-g++)
   set(WECKWERK_HARDENING ON)
 endif()
 
-# The tests run under qemu-user as the row's first processor (the oldest
-# promised, so that no instruction beyond it goes unseen; tests/CMakeLists.txt
-# adds the others' runs), or under Wine.
+# The tests run under qemu-user as the row's first processor, the oldest
+# promised, so that no instruction beyond it goes unseen; or under Wine.
 if(WECKWERK_EMULATOR)
   find_program(EMULATOR ${WECKWERK_EMULATOR} REQUIRED)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${EMULATOR})

@@ -1,22 +1,16 @@
 # SPDX-License-Identifier: MIT
-# The manual, weckwerk(1) in English and German, for Linux and for Windows:
-# four pages, each made from a file of its own (man/LANGUAGE/linux.1.in,
-# windows.1.in) into which the parts that the pages of one language share
-# are joined where it names them with ".so PART", so that each page stands
-# alone; what it quotes of the program is filled in from its one source
-# (manual_fill). Linux installs its two (cmake/packaging.cmake). Windows
-# has no man and none of Linux's files, commands and settings: mandoc makes
-# its two into HTML pages, weckwerk.html and weckwerk-de.html, which
-# tools/release puts beside weckwerk.exe with README.txt (filled in alike).
-# All four are made on every build, for the tests.
+# weckwerk(1) in English and German, for Linux and for Windows: four pages, each
+# man/LANGUAGE/{linux,windows}.1.in with its ".so PART" lines joined in, so that
+# it stands alone, and what it quotes of the program filled in from the source.
+# Windows has no man: mandoc makes its two into HTML. All four are made on every
+# build, for the tests.
 set(manual_facts CHANGELOG.md src/output/messages.h src/output/exit_codes.h src/wake/sender.h tests/texts.sh
   tests/addresses/one_argument.txt tests/addresses/incomplete.txt)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${manual_facts})
 file(STRINGS CHANGELOG.md newest_entry REGEX "^## " LIMIT_COUNT 1)
 string(REGEX MATCH "[0-9]+-[0-9]+-[0-9]+" MANUAL_DATE "${newest_entry}")
-# The exit codes (@kExitBadAddress@), the port (@WAKE_PORT@) and the error
-# numbers of a send without a route (@enetunreach@, @enetunreach_mips@,
-# @wsaenetunreach@), under the sources' names.
+# The exit codes, the port and the error numbers of a send without a route,
+# under the sources' names (@kExitBadAddress@, @WAKE_PORT@, @enetunreach@).
 file(STRINGS src/output/exit_codes.h lines REGEX "^ *kExit[A-Za-z]+ = [0-9]+")
 file(STRINGS src/wake/sender.h line REGEX "WAKE_PORT = [0-9]+")
 file(STRINGS tests/texts.sh numbers REGEX "^enetunreach=")
@@ -25,8 +19,7 @@ foreach(line ${lines})
   string(REGEX MATCH "^([A-Za-z_]+) ?= ?([0-9]+)$" line "${line}")
   set(${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
 endforeach()
-# What the program does with each address of the tables: "row ARG" holds
-# the six bytes it sends, or "refused".
+# "row ARG": the six bytes the program sends for ARG, or "refused".
 file(STRINGS tests/addresses/one_argument.txt rows)
 file(STRINGS tests/addresses/incomplete.txt refused_rows)
 list(TRANSFORM refused_rows REPLACE "\\|[0-9]+$" "|refused")
@@ -35,8 +28,7 @@ foreach(row ${rows} ${refused_rows})
   set("row ${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
 endforeach()
 
-# The program's texts, each a C string of src/output/messages.h, with its
-# escapes made bytes, as shown_NAME (shown_kSentText).
+# Each text of src/output/messages.h, its escapes made bytes, as shown_NAME.
 file(READ src/output/messages.h header)
 string(REGEX MATCH "#define WECKWERK_NOTICE (\"[^\"]*\")" _ "${header}")
 string(REPLACE "WECKWERK_NOTICE \"" "${CMAKE_MATCH_1} \"" header "${header}")
@@ -71,13 +63,10 @@ function(manual_escape variable roff)
   set(${variable} "${text}" PARENT_SCOPE)
 endfunction()
 
-# manual_fill VARIABLE LANGUAGE ROFF: fills in VARIABLE's text, a page in
-# LANGUAGE (en, de) or with ROFF false a plain text: @NAME@ with a variable
-# above or a text as message_NAME (@message_kSentText@); @report CALL ROUTINE
-# NUMBER@ with the report of a failed call; and for ARG, a row of
-# tests/addresses or the build fails, @address ARG@ (sent) and @refused
-# ARG@ (refused) with ARG, @bytes ARG@ with the bytes sent, @row ARG@ with
-# "ARG|what the program does" and @run ARG@ with a run as a terminal shows it.
+# manual_fill VARIABLE LANGUAGE ROFF: fills in a page in LANGUAGE (ROFF false: a
+# plain text): @NAME@ (a variable above, or message_NAME), @report CALL ROUTINE
+# NUMBER@, and for ARG, which must be a row of tests/addresses: @address ARG@,
+# @refused ARG@, @bytes ARG@, @row ARG@ and @run ARG@ (a run as a terminal shows it).
 function(manual_fill variable language roff)
   set(text "${${variable}}")
   set(sends_en sends)
@@ -188,9 +177,8 @@ file(READ packaging/windows/README.txt.in text)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/windows/README.txt.in)
 manual_fill(text en FALSE)
 file(CONFIGURE OUTPUT README.txt CONTENT "${text}" @ONLY)
-# The release's Windows programs are cross-built, and their zips must hold
-# the manual; a build on Windows itself goes without it where mandoc is
-# missing.
+# The release's zips must hold the manual; a build on Windows itself may go
+# without it.
 find_program(MANDOC mandoc)
 if(NOT MANDOC AND CMAKE_CROSSCOMPILING)
   message(FATAL_ERROR "mandoc is missing, so the manual cannot be made as HTML: run tools/install-deps --all (Debian package mandoc)")
@@ -203,8 +191,7 @@ set(html_names weckwerk.html weckwerk-de.html)
 set(html_languages en de)
 set(html_pages)
 foreach(page html language IN ZIP_LISTS man_pages html_names html_languages)
-  # An error in the page (mandoc's -W error: a missing name, say) fails
-  # the build, and leaves no half-made page behind.
+  # A fault in the page fails the build, and leaves no half-made page behind.
   add_custom_command(OUTPUT ${html}
     COMMAND ${MANDOC} -T html -O fragment -W error ${PROJECT_BINARY_DIR}/man/${page} > ${html}.new
     COMMAND ${CMAKE_COMMAND} -D PAGE=${html}.new -D LANGUAGE=${language} -D OUTPUT=${html}

@@ -1,11 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack before it packs, on the files it has installed for the Debian
-# or RPM package (below the packages' prefix, /usr): what the packages hold
-# beside a plain install.
+# Run by cpack before it packs: what the packages hold beside a plain install.
 set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 set(mode FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-# The project's packages hold a program built with Debian's hardening flags
-# (WECKWERK_HARDENING): relro, bind-now, PIE and the stack protector.
+# The packages' program has Debian's hardening (WECKWERK_HARDENING).
 execute_process(COMMAND ${CPACK_READELF_EXECUTABLE} -ldW --dyn-syms ${usr}/${CPACK_WECKWERK_PROGRAM}
   OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
 foreach(mark GNU_RELRO BIND_NOW " PIE" __stack_chk_fail)
@@ -13,8 +10,7 @@ foreach(mark GNU_RELRO BIND_NOW " PIE" __stack_chk_fail)
     message(FATAL_ERROR "The program lacks Debian's hardening (no ${mark}): configure with -DWECKWERK_HARDENING=ON")
   endif()
 endforeach()
-# The man pages compressed, as Debian and Fedora ship them (made by the
-# build, target compressed_docs).
+# The man pages compressed, as Debian and Fedora ship them (target compressed_docs).
 foreach(page IN LISTS CPACK_WECKWERK_MAN_PAGES)
   get_filename_component(name ${page} NAME)
   get_filename_component(language ${page} DIRECTORY)
@@ -34,9 +30,8 @@ if(CPACK_GENERATOR STREQUAL "DEB" AND NOT zsh MATCHES "/vendor-completions$")
   file(RENAME ${zsh}/_weckwerk ${usr}/share/zsh/vendor-completions/_weckwerk)
   file(REMOVE_RECURSE ${zsh})
 endif()
-# Installed files keep their source's time, which may be older than
-# SOURCE_DATE_EPOCH; rpm only lowers newer times to it. So every file
-# becomes new, and the package carries the same times from every clone.
+# rpm lowers newer times to SOURCE_DATE_EPOCH, but installed files keep their
+# source's, maybe older, time: made new, they get the same times in every clone.
 if(CPACK_GENERATOR STREQUAL "RPM")
   file(GLOB_RECURSE staged LIST_DIRECTORIES true ${CPACK_TEMPORARY_DIRECTORY}/*)
   file(TOUCH_NOCREATE ${staged})

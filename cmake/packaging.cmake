@@ -1,14 +1,10 @@
 # SPDX-License-Identifier: MIT
-# What a Linux installation holds beside the program: the man pages and
-# the completions, plain, in the folders that distributions expect; and the
-# Debian and RPM packages (cpack -G DEB, cpack -G RPM in the build
-# directory), which add the copyright and the changelog and compress the man
-# pages in their own step (cmake/package-staging.cmake).
+# A Linux installation's man pages and completions, and the Debian and RPM
+# packages (cpack -G DEB|RPM), which add more in cmake/package-staging.cmake.
 install(FILES ${PROJECT_BINARY_DIR}/man/weckwerk.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/man/de/weckwerk.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
-# The packages' documents, compressed without a time stamp, so that a
-# package builds the same twice.
+# The packages' documents, gzipped without a time stamp, so that they build the same twice.
 find_program(GZIP gzip REQUIRED)
 function(weckwerk_gzip input output)
   add_custom_command(OUTPUT ${output}
@@ -20,9 +16,8 @@ foreach(page ${man_pages})
   weckwerk_gzip(${PROJECT_BINARY_DIR}/man/${page} man/${page}.gz)
 endforeach()
 
-# The packages' changelogs, made from CHANGELOG.md (read at configure time,
-# so an edit configures again): each "## VERSION (YYYY-MM-DD)" heading and
-# its "- " items, in Debian's format and in RPM's.
+# The packages' changelogs: each "## VERSION (YYYY-MM-DD)" heading of CHANGELOG.md
+# and its "- " items, in Debian's format and in RPM's.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE CHANGELOG.md)
 file(STRINGS CHANGELOG.md changelog_lines)
 set(CPACK_PACKAGE_CONTACT "Weckwerk-Projekt <weckwerk@example.org>")
@@ -71,25 +66,22 @@ string(REPLACE "\n\n" "\n.\n" LICENSE_TERMS "${LICENSE_TERMS}")
 string(REPLACE "\n" "\n " LICENSE_TERMS "${LICENSE_TERMS}")
 configure_file(packaging/copyright.in copyright @ONLY)
 
-# The completions, each a file that stands alone, made from their templates
-# and the one awk program that reads /etc/ethers and the neighbour table for
-# all three, indented to its place. It stands between single quotes there.
+# Each completion stands alone: its template with the one awk program of all three
+# indented into its place, between single quotes.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS completion/known_addresses.awk)
 file(READ completion/known_addresses.awk known_addresses_awk)
 if(known_addresses_awk MATCHES "['\\]")
   message(FATAL_ERROR "completion/known_addresses.awk holds a ' or a \\, which the completions' single quotes cannot")
 endif()
 string(REGEX REPLACE "\n$" "" known_addresses_awk "${known_addresses_awk}")
-function(weckwerk_completion name indent)
+function(weckwerk_completion name indent shell)
   string(REPLACE "\n" "\n${indent}" KNOWN_ADDRESSES_AWK "${known_addresses_awk}")
   configure_file(completion/${name}.in completion/${name} @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/completion/${name} DESTINATION ${WECKWERK_${shell}_COMPLETION_DIR})
 endfunction()
-weckwerk_completion(weckwerk "    ")
-weckwerk_completion(_weckwerk "  ")
-weckwerk_completion(weckwerk.fish "      ")
-install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk DESTINATION ${WECKWERK_BASH_COMPLETION_DIR})
-install(FILES ${PROJECT_BINARY_DIR}/completion/_weckwerk DESTINATION ${WECKWERK_ZSH_COMPLETION_DIR})
-install(FILES ${PROJECT_BINARY_DIR}/completion/weckwerk.fish DESTINATION ${WECKWERK_FISH_COMPLETION_DIR})
+weckwerk_completion(weckwerk "    " BASH)
+weckwerk_completion(_weckwerk "  " ZSH)
+weckwerk_completion(weckwerk.fish "      " FISH)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME weckwerk)
@@ -106,9 +98,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Another machine's packages: their architectures (cmake/machines.txt),
-# and the C library that Debian installs for it through multiarch, for the
-# dependencies that dpkg-shlibdeps reads off the program.
+# Another machine's packages: dpkg-shlibdeps reads the dependencies off its C
+# library, which Debian installs through multiarch.
 if(WECKWERK_DEB_ARCH)
   find_program(DPKG_ARCHITECTURE dpkg-architecture REQUIRED)
   execute_process(COMMAND ${DPKG_ARCHITECTURE} -a ${WECKWERK_DEB_ARCH} -q DEB_HOST_MULTIARCH
@@ -127,10 +118,8 @@ if(WECKWERK_RPM_ARCH)
   set(CPACK_RPM_PACKAGE_ARCHITECTURE ${WECKWERK_RPM_ARCH})
 endif()
 
-# The RPM package holds the same files; rpm finds its dependencies in the
-# program itself. Built from the same commit it is the same file byte for
-# byte, given SOURCE_DATE_EPOCH (tools/release sets it): the build time and
-# every file's time come from it, and no host name goes in.
+# The RPM package holds the same files, and is the same byte for byte from one
+# commit given SOURCE_DATE_EPOCH: times come from it, and no host name goes in.
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_SUMMARY "Wake a sleeping computer on the local network (Wake-on-LAN)")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
@@ -150,8 +139,7 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1 /usr/share/man/de /usr/share/man/de/man1
   /usr/share/bash-completion /usr/share/bash-completion/completions
   /usr/share/zsh /usr/share/zsh/site-functions /usr/share/fish /usr/share/fish/vendor_completions.d)
-# Before packing, cmake/package-staging.cmake adds the packages' own files
-# and folders, which it is given here.
+# What cmake/package-staging.cmake adds before packing.
 set(CPACK_WECKWERK_BINARY_DIR ${PROJECT_BINARY_DIR})
 set(CPACK_WECKWERK_PROGRAM ${CMAKE_INSTALL_BINDIR}/weckwerk)
 set(CPACK_WECKWERK_MAN_PAGES ${man_pages})
@@ -161,8 +149,7 @@ set(CPACK_WECKWERK_ZSH_COMPLETION_DIR ${WECKWERK_ZSH_COMPLETION_DIR})
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package-staging.cmake)
 # CPack has stripped the program already, with the target's own strip.
 set(CPACK_RPM_SPEC_INSTALL_POST /bin/true)
-# CPack installs the one component by its name, so its run writes
-# install_manifest_Unspecified.txt: install_manifest.txt stays the record of
-# `cmake --install build`, which the README's uninstall line reads.
+# Named, the component gets a manifest of its own: install_manifest.txt stays
+# the record of `cmake --install build`, which the README's uninstall line reads.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 include(CPack)
