@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Measures a wake-up by weckwerk against bench/baseline.cpp, built alike, for the
-# dynamic program (build/, glibc) and the single file (build-linux-x86_64/, musl),
+# dynamic program (build/, glibc) and the single file (build-MACHINE/, musl),
 # in the tests' sandbox and private network, so nothing reaches this machine's.
 # Prints the wall-time ratio (the median of ROUNDS rounds of RUNS runs each,
 # alternating which goes first), the user-space instructions, peak memory and
@@ -60,7 +60,8 @@ for program in dynamic/glibc static/musl; do
   if [[ $program == dynamic/glibc ]]; then
     build=build && { cmake --preset default && cmake --build --preset default --target weckwerk weckwerk_baseline; } >/dev/null
   else
-    build="build-linux-x86_64" && tools/build linux-x86_64 weckwerk weckwerk_baseline >/dev/null
+    machine=$(awk -F'|' -v triplet="$(uname -m)-linux-gnu" '$2 == triplet && $5 == "musl" {print $1}' cmake/machines.txt)
+    build=build-$machine && tools/build "$machine" weckwerk weckwerk_baseline >/dev/null
   fi
   weckwerk=$PWD/$build/weckwerk baseline=$PWD/$build/weckwerk_baseline
   # shellcheck disable=SC2015 # the handler is meant for a failure of either

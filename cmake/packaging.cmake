@@ -109,6 +109,9 @@ if(WECKWERK_DEB_ARCH)
   if(WECKWERK_DEB_ARCH STREQUAL "armhf")
     # An armhf system on an ARMv6 processor gets a refusal, not a program
     # that dies of an illegal instruction.
+    # It names the single file for ARMv5 and ARMv6: the musl machine of arm-linux-gnueabi.
+    file(STRINGS cmake/machines.txt armv6_machine REGEX "^[^|]+\\|arm-linux-gnueabi\\|[^|]*\\|[^|]*\\|musl\\|")
+    string(REGEX REPLACE "\\|.*" "" ARMV6_MACHINE "${armv6_machine}")
     configure_file(packaging/preinst-armhf.in preinst @ONLY)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/preinst)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -53,13 +53,14 @@ if [[ ${words[1]:-} == armhf ]]; then
   # Zero, Zero W, whose system says armhf) the preinst stops the install
   # with one line; qemu's uname -m names the processor as the kernel does.
   dpkg-deb -e "${deb[0]}" "$scratch/control"
+  armv6_machine=$(awk -F'|' '$2 == "arm-linux-gnueabi" && $5 == "musl" {print $1}' "$(dirname "$0")/../../cmake/machines.txt")
   # processor|exit code|error stream
   while IFS='|' read -r cpu want_code want_err; do
     code=0
     qemu-arm -cpu "$cpu" "$armel_busybox" sh "$scratch/control/preinst" install 2>"$scratch/err" || code=$?
     expect_equal "preinst on $cpu: exit code|error stream" "$want_code|$want_err" "$code|$(<"$scratch/err")"
   done <<ROWS
-arm1176|1|weckwerk: this package's program needs ARMv7, this processor is armv6l: take weckwerk-$WECKWERK_VERSION-linux-armel.tar.gz instead
+arm1176|1|weckwerk: this package's program needs ARMv7, this processor is armv6l: take weckwerk-$WECKWERK_VERSION-$armv6_machine.tar.gz instead
 cortex-a7|0|
 ROWS
 fi
