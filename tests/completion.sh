@@ -202,25 +202,25 @@ expect_equal "weckwerk \"\$(getent ethers nas | cut -d' ' -f1)\": output|exit co
 # tools alone over a router's DHCP tables (tests/openwrt): the static leases
 # first, then dnsmasq's, the name matched whole; a name found nowhere is said on
 # the error stream, and the program does not run. The root has the machine's
-# /usr under a layer that takes wake (and /proc, for a sanitizer build's program),
-# and not the caller's LD_PRELOAD (libfaketime's fails there).
+# /usr with a /usr/bin of its own, which takes wake (and /proc, for a sanitizer
+# build's program), and not the caller's LD_PRELOAD (libfaketime's fails there).
 saving_lines=$(awk '/^ *cat >\/usr\/bin\/wake <</ { indent = index($0, "cat") } indent { print substr($0, indent) }
   indent && /^ *chmod \+x \/usr\/bin\/wake$/ { exit }' "$readme")
 [[ $saving_lines == *chmod* ]] || fail "the README has no lines that save wake on a router"
 router=$scratch/router
+busybox=$(readlink -f "$(command -v busybox)") # where the applets' links point
 # shellcheck disable=SC2015 # the last part ends the script
-mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} "$scratch"/usr-{upper,work} && ln -s usr/lib usr/lib64 "$router" &&
-  mount -t overlay overlay -o "lowerdir=/usr,upperdir=$scratch/usr-upper,workdir=$scratch/usr-work" "$router/usr" &&
-  mount -t proc proc "$router/proc" &&
+mkdir -p "$router"/{bin,etc/config,proc,tmp,usr} && ln -s usr/lib usr/lib64 "$router" &&
+  mount --bind /usr "$router/usr" && mount -t tmpfs tmpfs "$router/usr/bin" && mount -t proc proc "$router/proc" &&
   cp "$(dirname "$0")/openwrt/dhcp" "$router/etc/config/" && cp "$(dirname "$0")/openwrt/dhcp.leases" "$router/tmp/" &&
-  busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" &&
-  env -u LD_PRELOAD chroot "$router" /usr/bin/env PATH=/bin sh -c "$saving_lines" ||
+  cp "$busybox" "$router$busybox" && busybox --install -s "$router/bin" && cp "$program" "$router/bin/weckwerk" &&
+  env -u LD_PRELOAD chroot "$router" /bin/env PATH=/bin sh -c "$saving_lines" ||
   { echo "FAIL: cannot lay out the router's tables and save wake" >&2; exit 1; }
 notices ue
 # name|the address the program is given, as its echo shows it
 while IFS='|' read -r name address; do
   code=0
-  env -u LD_PRELOAD unshare -n chroot "$router" /usr/bin/env PATH=/bin:/usr/bin wake "$name" >"$scratch/out" 2>"$scratch/err" || code=$?
+  env -u LD_PRELOAD unshare -n chroot "$router" /bin/env PATH=/bin:/usr/bin wake "$name" >"$scratch/out" 2>"$scratch/err" || code=$?
   read -ra bytes <<<"$address"
   got="$(<"$scratch/out")|$code"
   if ((${#bytes[@]})); then want="$banner$(echo_line "${bytes[@]}")|1"; else
