@@ -23,6 +23,10 @@ shown=$banner$(echo_line "${bytes[@]^^}" | sed 's/-\x08//')${sent_text%$'\n'}
 expect_equal "README.md's quick start" "$shown" "$(sed -n '/^\$ weckwerk /,/^```$/{//!p}' README.md)"
 report=$(call_failed sendto DoUdpClient "$enetunreach")
 expect_equal "README.md: the report '$report'" 1 "$(grep -cF -m 1 -- "$report" README.md)"
+# The README's exit codes are src/output/exit_codes.h's; its PowerShell runs the program by its path.
+expect_equal "README.md's exit codes" "$(sed -nE 's/^ *kExit(Sent|WrongArgumentCount|BadAddress) = ([0-9]+).*/\2/p' src/output/exit_codes.h | xargs)" \
+  "$(tr '\n' ' ' <README.md | grep -oE 'Exit code [0-9]+: the datagram|[0-9]+: not one or six|[0-9]+: the format error' | grep -oE '^[^:]*' | grep -oE '[0-9]+' | xargs)"
+expect_equal "README.md's PowerShell commands without .\\" "" "$(grep -oE "PowerShell \`[^\`]*\`" README.md | grep -vF "PowerShell \`.\\")"
 # Every address that README.md shows is a row of tests/addresses.
 expect_equal "README.md: addresses not in tests/addresses" "" "$(grep -owE '[0-9A-Fa-f]{2}([-:][0-9A-Fa-f]{2}){5}|[0-9A-Fa-f]{4}(\.[0-9A-Fa-f]{4}){2}' README.md | sort -u | grep -vxFf <(cut -d'|' -f1 tests/addresses/{one_argument,incomplete}.txt))"
 # The manual's and README.txt's commands take their addresses from tests/addresses (cmake/manual.cmake's @address ARG@).
