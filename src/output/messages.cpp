@@ -30,20 +30,16 @@ void SetUpStream(FILE* stream, char* buffer, size_t size) {
 // with the most negative error number, takes under a hundred bytes.
 constexpr size_t kMessageSize = 256;
 
-// Appends text to the message, as far as it fits with its NUL. By hand:
-// strncat, given no size it can check, would be the one function of the
-// program that the hardened build cannot fortify (lintian says so).
-void Append(char* message, const char* text) {
-  size_t length = 0;
-  while (message[length] != '\0') ++length;
-  while (*text != '\0' && length < kMessageSize - 1) message[length++] = *text++;
-  message[length] = '\0';
+// Appends text to the message at *end, as far as it fits before its last
+// byte, which is kept for the NUL.
+void Append(char** end, const char* last, const char* text) {
+  while (*text != '\0' && *end < last) *(*end)++ = *text++;
 }
 
 // By hand, not with the C library's printf, whose floating-point formatter
 // would need soft-float helper routines on MIPS that the MIPS single files
 // link from no library (CONTRIBUTING.md).
-void AppendNumber(char* message, int number) {
+void AppendNumber(char** end, const char* last, int number) {
   char digits[16];
   char* first = digits + sizeof digits;
   *--first = '\0';
@@ -54,24 +50,24 @@ void AppendNumber(char* message, int number) {
     magnitude /= 10;
   } while (magnitude != 0);
   if (number < 0) *--first = '-';
-  Append(message, first);
+  Append(end, last, first);
 }
 
-// Appends text, its "%s" filled with texts in turn and its "%d" with number:
-// the program's own texts, which hold no other "%".
-void AppendFilled(char* message, const char* text, const char* const* texts, int number) {
+// Appends text at *end, its "%s" filled with texts in turn and its "%d" with
+// number (the program's own texts hold no other "%"), and ends the message.
+void AppendFilled(char** end, const char* last, const char* text, const char* const* texts, int number) {
   for (; *text != '\0'; ++text) {
-    const char piece[] = {*text, '\0'};
     if (text[0] == '%' && text[1] == 's') {
-      Append(message, *texts++);
+      Append(end, last, *texts++);
       ++text;
     } else if (text[0] == '%' && text[1] == 'd') {
-      AppendNumber(message, number);
+      AppendNumber(end, last, number);
       ++text;
-    } else {
-      Append(message, piece);
+    } else if (*end < last) {
+      *(*end)++ = *text;
     }
   }
+  **end = '\0';
 }
 
 }  // namespace
@@ -87,16 +83,18 @@ void SetUpOutput() {
 void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
 void PrintNotice(const char* notice, const char* umlautU) {
-  char message[kMessageSize] = "";
+  char message[kMessageSize];
+  char* end = message;
   const char* const texts[] = {umlautU};
-  AppendFilled(message, notice, texts, 0);
+  AppendFilled(&end, message + sizeof message - 1, notice, texts, 0);
   Print(stdout, message);
 }
 
 void PrintCallFailed(const char* call, const char* routine, int error) {
-  char message[kMessageSize] = "";
+  char message[kMessageSize];
+  char* end = message;
   const char* const texts[] = {call, routine};
-  AppendFilled(message, kCallFailedReport, texts, error);
+  AppendFilled(&end, message + sizeof message - 1, kCallFailedReport, texts, error);
   Print(stderr, message);
 }
 
