@@ -53,21 +53,25 @@ void AppendNumber(char** end, const char* last, int number) {
   Append(end, last, first);
 }
 
-// Appends text at *end, its "%s" filled with texts in turn and its "%d" with
-// number (the program's own texts hold no other "%"), and ends the message.
-void AppendFilled(char** end, const char* last, const char* text, const char* const* texts, int number) {
+// Writes text on stream as one message, its "%s" filled with texts in turn
+// and its "%d" with number (the program's own texts hold no other "%").
+void PrintFilled(FILE* stream, const char* text, const char* const* texts, int number) {
+  char message[kMessageSize];
+  char* end = message;
+  const char* const last = message + sizeof message - 1;
   for (; *text != '\0'; ++text) {
     if (text[0] == '%' && text[1] == 's') {
-      Append(end, last, *texts++);
+      Append(&end, last, *texts++);
       ++text;
     } else if (text[0] == '%' && text[1] == 'd') {
-      AppendNumber(end, last, number);
+      AppendNumber(&end, last, number);
       ++text;
-    } else if (*end < last) {
-      *(*end)++ = *text;
+    } else if (end < last) {
+      *end++ = *text;
     }
   }
-  **end = '\0';
+  *end = '\0';
+  Print(stream, message);
 }
 
 }  // namespace
@@ -83,19 +87,13 @@ void SetUpOutput() {
 void Print(FILE* stream, const char* text) { fputs(text, stream); }
 
 void PrintNotice(const char* notice, const char* umlautU) {
-  char message[kMessageSize];
-  char* end = message;
   const char* const texts[] = {umlautU};
-  AppendFilled(&end, message + sizeof message - 1, notice, texts, 0);
-  Print(stdout, message);
+  PrintFilled(stdout, notice, texts, 0);
 }
 
 void PrintCallFailed(const char* call, const char* routine, int error) {
-  char message[kMessageSize];
-  char* end = message;
   const char* const texts[] = {call, routine};
-  AppendFilled(&end, message + sizeof message - 1, kCallFailedReport, texts, error);
-  Print(stderr, message);
+  PrintFilled(stderr, kCallFailedReport, texts, error);
 }
 
 void PrintEchoByte(uint8_t byte) {
